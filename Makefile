@@ -1,0 +1,37 @@
+# `make run` and `make test` are the two entry points (see README.md).
+BUILD    ?= build
+SANITIZE ?= build-sanitize
+JOBS     ?= $(shell nproc)
+
+.PHONY: all deps build run test sanitize bench format clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD) && ./ulti
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+sanitize: deps
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DULTI_SANITIZE=ON -DULTI_CORE_ONLY=ON
+	cmake --build $(SANITIZE) -j $(JOBS)
+	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	cd $(BUILD) && ./ulti_bench
+
+format:
+	find src tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(SANITIZE)

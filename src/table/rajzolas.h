@@ -1,0 +1,22 @@
+#pragma once
+// Drawing the table into its plain description (`Asztal::nezet`), and the clicks
+// that only change what the table holds in the auction: the talon, the eleventh and
+// twelfth hand positions, and the re-sorting of the bottom hand.
+
+#include <cstdint>
+
+struct Asztal;
+
+// The current trick, the seat names and the opponents' hands.
+void asztal_rajzolas(Asztal& a);
+// `db` cards (0..12) of `seat`'s hand face up in the bottom row.
+void kez_rajzolas(Asztal& a, int32_t seat, int32_t db);
+
+// `Image11Click` / `Image12Click`: the talon, in the auction only.
+void talon_kattintas(Asztal& a);
+// `Image13Click`: discard the eleventh card (phases 1 and 2).
+void image13_kattintas(Asztal& a);
+// `Image14Click`: discard the twelfth card (phase 1).
+void image14_kattintas(Asztal& a);
+// `SpeedButton7Click` ("Átrendezés"): toggles colour-game and no-trump order.
+void atrendezes(Asztal& a);
