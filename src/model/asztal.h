@@ -167,6 +167,8 @@ struct Asztal {
     int32_t utes_asz[10] = {};
     Jeloltek jelolt_lapok[10][3];
     int32_t probalt[10][3] = {};
+    // Cards played inside the search since the table was set up (the bench's node count).
+    uint64_t keresett_lapok = 0;
 
     // The deal editor.
     uint8_t valaszthato[32] = {};
