@@ -7,10 +7,18 @@
 
 struct Asztal;
 
+// What the main window shows when it opens: card backs in the bottom row and the
+// talon, positions 11 and 12 hidden, an empty log and "Új parti" on the main button.
+void ablak_indulas(Asztal& a);
+
 // The current trick, the seat names and the opponents' hands.
 void asztal_rajzolas(Asztal& a);
 // `db` cards (0..12) of `seat`'s hand face up in the bottom row.
 void kez_rajzolas(Asztal& a, int32_t seat, int32_t db);
+
+// How many cards `seat` still holds while the current trick is under way
+// (10 for everyone while no deal runs).
+int32_t kezben_tartott(const Asztal& a, int32_t seat);
 
 // `Image11Click` / `Image12Click`: the talon, in the auction only.
 void talon_kattintas(Asztal& a);
