@@ -384,8 +384,9 @@ void gep_lapja(Asztal& a, Felulet& f) {
     a.vizsgalt_utes = a.utes_szam;
     a.vizsgalt_lapszam = a.utes_lapszam;
     if (slot < 0 || slot > 9 || !szabalyos_lap(a, p, slot)) {
+        elosztas_masolas(a, p);
+        lapjelolt(a, p, seat);
         slot = a.jelolt_lapok[a.utes_szam][a.utes_lapszam].lap[0];
-        szabalyos_lap(a, p, slot);
     }
     // Step 5-7.
     lap_rogzites(a, p, slot);
@@ -509,10 +510,4 @@ void segitseg_kattintas(Asztal& a) {
     if (slot < 0 || slot > 9) return;
     a.nezet.hint = "Az ajánlott lap: " + lap_nev(a.jatekosok[a.soron].lapok[slot]);
     a.nezet.hint_latszik = true;
-}
-
-void nev_kattintas(Asztal& a, Felulet& f, int32_t seat) {
-    a.fokusz_jatekos = seat;
-    f.jatekosok_dialogus(a);
-    nevek_kiirasa(a, a.ember_helye);
 }

@@ -25,9 +25,6 @@ void kep_kattintas(Asztal& a, Felulet& f, int32_t k);
 // `SpeedButton5Click`: in phase 4 the card the computer would play, as the hint.
 void segitseg_kattintas(Asztal& a);
 
-// `Memo2Click` .. `Memo4Click`: the players dialog with the focus on `seat`'s name.
-void nev_kattintas(Asztal& a, Felulet& f, int32_t seat);
-
 // --- The steps, for the handlers above and for tests ------------------------------
 
 // The deal start of `Button1Click` (phase -1).
