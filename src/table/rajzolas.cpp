@@ -246,3 +246,14 @@ void atrendezes(Asztal& a) {
     kez_rendezes(a, a.soron, db);
     kez_rajzolas(a, a.soron, db);
 }
+
+void uj_jatek(Asztal& a) {
+    a.fazis = F_NINCS_PARTI;
+    a.nezet.button1_felirat = "Új parti";
+}
+
+void uj_parti_gomb(Asztal& a) {
+    uj_jatek(a);
+    a.nezet.button1_lathato = true;
+    a.nezet.button2_lathato = false;
+}

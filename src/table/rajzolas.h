@@ -28,3 +28,9 @@ void image13_kattintas(Asztal& a);
 void image14_kattintas(Asztal& a);
 // `SpeedButton7Click` ("Átrendezés"): toggles colour-game and no-trump order.
 void atrendezes(Asztal& a);
+
+// "Új játék" (menu): the running deal is dropped unsettled; the main button reads
+// "Új parti" again but keeps its visibility.
+void uj_jatek(Asztal& a);
+// The tool-bar "Új parti": the same, with the main button shown and "Passz" hidden.
+void uj_parti_gomb(Asztal& a);

@@ -1,6 +1,22 @@
-#include <cstdio>
+// Program start: the application, the ten windows in order, the event loop.
 
-int main() {
-    std::puts("Az ablakok még nem készültek el: a játék magja épül, a 'make test' futtatható.");
-    return 0;
+#include <QIcon>
+#include <exception>
+
+#include "ui/tform1.h"
+#include "ui/urlapok.h"
+
+int main(int argc, char** argv) {
+    UltiAlkalmazas app(argc, argv);
+    sugo_fajl() = QString::fromUtf8(SUGO_FAJL);
+    app.setWindowIcon(QIcon("kartya/ikon.png"));
+    try {
+        urlapok_letrehozasa();
+    } catch (const std::exception& e) {
+        vegzetes_hiba(QString::fromUtf8(e.what()));
+    }
+    urlapok().Form1->show();
+    const int eredmeny = app.exec();
+    urlapok_torlese();
+    return eredmeny;
 }

@@ -1,0 +1,24 @@
+#pragma once
+// The seam's half that waits for the person or the clock, done with the real
+// dialogs of the program.
+
+#include "table/felulet.h"
+
+class TForm1;
+
+class QtFelulet : public Felulet {
+public:
+    explicit QtFelulet(TForm1& ablak) : ablak_(ablak) {}
+
+    void uzenet(Asztal& a, const std::string& szoveg) override;
+    void licit_dialogus(Asztal& a) override;
+    void adu_dialogus(Asztal& a) override;
+    void bejelentes_dialogus(Asztal& a) override;
+    void eredmeny_tabla(Asztal& a, const Elszamolas& e) override;
+    void jatekosok_dialogus(Asztal& a) override;
+    void szunet_es_kattintas(Asztal& a) override;
+    void ujrarajzolas(Asztal& a) override;
+
+private:
+    TForm1& ablak_;
+};

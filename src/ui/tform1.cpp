@@ -1,0 +1,392 @@
+#include "ui/tform1.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QToolTip>
+#include <cstdlib>
+#include <ctime>
+
+#include "model/kartya.h"
+#include "table/rajzolas.h"
+#include "ui/kattinthato.h"
+#include "ui/sugo.h"
+#include "ui/tform9.h"
+#include "ui/urlapok.h"
+
+namespace {
+
+const QColor ZOLD_ASZTAL(0, 128, 0);
+const QColor EZUST(192, 192, 192);
+
+QString u8(const std::string& s) { return QString::fromUtf8(s.c_str(), static_cast<qsizetype>(s.size())); }
+
+// Positions of the table's pictures (left, top) in the client area.
+QPoint kep_helye(int k) {
+    if (k >= 1 && k <= 10) return {128 + 41 * (k - 1), 398};
+    if (k >= 18 && k <= 27) return {400 + 32 * (k - 18), 64 + 16 * (k - 18)};
+    if (k >= 28 && k <= 37) return {304 - 32 * (k - 28), 64 + 16 * (k - 28)};
+    switch (k) {
+        case 11: return {526, 262};
+        case 12: return {485, 262};
+        case 13: return {538, 398};
+        case 14: return {579, 398};
+        case 15: return {336, 264};
+        case 16: return {369, 208};
+        default: return {322, 192};  // 17
+    }
+}
+
+// A text on the table: table-coloured, read-only, centred.
+void asztal_szoveg(QLabel* l) {
+    l->setAlignment(Qt::AlignCenter);
+    l->setWordWrap(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, Qt::white);
+    l->setPalette(p);
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* szulo) : QMainWindow(szulo) {
+    // Step 1: the window from its form.
+    setObjectName("Form1");
+    setWindowTitle("Kotlan");
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon("kartya/ikon.png"));
+    QFont betu;
+    betu.setFamilies({"MS Sans Serif", "DejaVu Sans", "Sans Serif"});
+    betu.setPointSize(8);
+    setFont(betu);
+    setCursor(Qt::PointingHandCursor);
+
+    Tabla = new QWidget(this);
+    Tabla->setObjectName("Tabla");
+    Tabla->setFixedSize(792, 504);
+    Tabla->setAutoFillBackground(true);
+    QPalette pal = Tabla->palette();
+    pal.setColor(QPalette::Window, ZOLD_ASZTAL);
+    Tabla->setPalette(pal);
+    setCentralWidget(Tabla);
+
+    menu_epites();
+    asztal_epites();
+    eszkoztar_epites();
+    // No maximise, no resizing: the window is as large as its fixed contents.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Step 2 and after: the table start-up, then the start-up display.
+    asztal_indulas(a, static_cast<uint64_t>(std::time(nullptr)));
+    ablak_indulas(a);
+    nezet_frissites();
+}
+
+void TForm1::menu_epites() {
+    auto tetel = [this](QMenu* m, const char* felirat, void (TForm1::*kezelo)(), bool engedve,
+                        const char* tipp) {
+        QAction* t = m->addAction(QString::fromUtf8(felirat));
+        t->setEnabled(engedve);
+        if (tipp) {
+            t->setToolTip(QString::fromUtf8(tipp));
+            t->setStatusTip(QString::fromUtf8(tipp));
+        }
+        connect(t, &QAction::triggered, this, [this, kezelo] { kezel([this, kezelo] { (this->*kezelo)(); }); });
+        return t;
+    };
+    Jtk1 = menuBar()->addMenu(QString::fromUtf8("Játék"));
+    Jtk1->setToolTipsVisible(true);
+    jjtk1 = tetel(Jtk1, "Új játék", &TForm1::jjtk1Click, false, nullptr);
+    Jtk1->addSeparator();
+    Ments1 = tetel(Jtk1, "Mentés", &TForm1::Ments1Click, false, "Letiltva");
+    Betlts1 = tetel(Jtk1, "Betöltés", &TForm1::Betlts1Click, false, "Letiltva");
+    Jtk1->addSeparator();
+    Szerkeszts1 = tetel(Jtk1, "Szerkesztés", &TForm1::Szerkeszts1Click, false, "Letiltva");
+    Szmll1 = tetel(Jtk1, "Elemzés", &TForm1::Szmll1Click, false, "Letiltva");
+    Varici1 = tetel(Jtk1, "Variáció", &TForm1::Varici1Click, false, "Letiltva");
+    Jtk1->addSeparator();
+    Kilps1 = tetel(Jtk1, "Kilépés", &TForm1::Kilps1Click, true, nullptr);
+
+    Belltsok1 = menuBar()->addMenu(QString::fromUtf8("Beállítások"));
+    Jtkosok1 = tetel(Belltsok1, "Játékosok", &TForm1::Jtkosok1Click, true, nullptr);
+
+    Segtsg1 = menuBar()->addMenu(QString::fromUtf8("Segítség"));
+    Lers1 = tetel(Segtsg1, "Leírás", &TForm1::Lers1Click, true, nullptr);
+    Lers1->setShortcut(QKeySequence(Qt::Key_F1));
+    Lers1->setShortcutContext(Qt::ApplicationShortcut);
+    Szerz1 = tetel(Segtsg1, "Szerző", &TForm1::Szerz1Click, true, nullptr);
+}
+
+void TForm1::eszkoztar_epites() {
+    ToolBar1 = new QWidget(Tabla);
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setGeometry(0, 0, 792, 40);
+    ToolBar1->setAutoFillBackground(true);
+    QPalette pal = ToolBar1->palette();
+    pal.setColor(QPalette::Window, EZUST);
+    pal.setColor(QPalette::Button, EZUST);
+    ToolBar1->setPalette(pal);
+
+    struct Gomb {
+        int bal, szel;
+        const char* kep;
+        const char* felirat;
+        const char* tipp;
+        bool lathato;
+    };
+    static const Gomb gombok[8] = {
+        {},
+        {0, 32, "kartya/gomb_uj.png", nullptr, "Új parti", false},
+        {138, 51, nullptr, "Elemzés", nullptr, false},
+        {189, 52, nullptr, "Variáció", nullptr, false},
+        {241, 37, nullptr, "Kinél", nullptr, false},
+        {70, 32, nullptr, "?", "Segítség", true},
+        {102, 36, "kartya/gomb_6.png", nullptr, nullptr, false},
+        {32, 38, "kartya/gomb_rendez.png", nullptr, "Átrendezés", true},
+    };
+    SpeedButton[0] = nullptr;
+    for (int i = 1; i <= 7; ++i) {
+        const Gomb& g = gombok[i];
+        QToolButton* b = new QToolButton(ToolBar1);
+        b->setObjectName(QString("SpeedButton%1").arg(i));
+        b->setGeometry(g.bal, 4, g.szel, 32);
+        b->setAutoRaise(true);
+        if (g.kep) {
+            b->setIcon(QIcon(g.kep));
+            b->setIconSize(QSize(g.szel - 6, 26));
+        }
+        if (g.felirat) b->setText(QString::fromUtf8(g.felirat));
+        if (g.tipp) b->setToolTip(QString::fromUtf8(g.tipp));
+        b->setVisible(g.lathato);
+        SpeedButton[i] = b;
+    }
+    // "?" in yellow, bold 18-point Arial Black.
+    QFont kerdes;
+    kerdes.setFamilies({"Arial Black", "DejaVu Sans"});
+    kerdes.setPointSize(18);
+    kerdes.setBold(true);
+    SpeedButton[5]->setFont(kerdes);
+    SpeedButton[5]->setStyleSheet("QToolButton { color: yellow; }");
+
+    auto kot = [this](QToolButton* b, void (TForm1::*kezelo)()) {
+        connect(b, &QToolButton::clicked, this, [this, kezelo] { kezel([this, kezelo] { (this->*kezelo)(); }); });
+    };
+    kot(SpeedButton[1], &TForm1::SpeedButton1Click);
+    kot(SpeedButton[2], &TForm1::SpeedButton2Click);
+    kot(SpeedButton[3], &TForm1::SpeedButton3Click);
+    kot(SpeedButton[4], &TForm1::SpeedButton4Click);
+    kot(SpeedButton[5], &TForm1::SpeedButton5Click);
+    kot(SpeedButton[7], &TForm1::SpeedButton7Click);
+}
+
+void TForm1::asztal_epites() {
+    // Texts first, so the pictures lie above them where they meet.
+    StaticText1 = new QLabel("Talon", Tabla);
+    StaticText1->setObjectName("StaticText1");
+    StaticText1->setGeometry(508, 232, 60, 17);
+    asztal_szoveg(StaticText1);
+    StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto nevdoboz = [this](const char* nev, int x, int y, int w, int h) {
+        Kattinthato* m = new Kattinthato(Tabla);
+        m->setObjectName(nev);
+        m->setGeometry(x, y, w, h);
+        asztal_szoveg(m);
+        QFont f = font();
+        f.setPointSize(9);
+        f.setBold(true);
+        m->setFont(f);
+        return m;
+    };
+    Memo2 = nevdoboz("Memo2", 128, 368, 433, 25);
+    Memo3 = nevdoboz("Memo3", 544, 72, 225, 33);
+    Memo4 = nevdoboz("Memo4", 8, 72, 225, 33);
+    connect(Memo2, &Kattinthato::clicked, this, [this] { kezel([this] { Memo2Click(); }); });
+    connect(Memo3, &Kattinthato::clicked, this, [this] { kezel([this] { Memo3Click(); }); });
+    connect(Memo4, &Kattinthato::clicked, this, [this] { kezel([this] { Memo4Click(); }); });
+
+    Label1 = new QLabel(Tabla);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(72, 44, 657, 21);
+    asztal_szoveg(Label1);
+    QFont nagy = font();
+    nagy.setPointSize(12);
+    nagy.setBold(true);
+    Label1->setFont(nagy);
+
+    Memo1 = new QPlainTextEdit(Tabla);
+    Memo1->setObjectName("Memo1");
+    Memo1->setGeometry(648, 312, 137, 185);
+    Memo1->setReadOnly(true);
+
+    Button1 = new QPushButton(QString::fromUtf8("Új parti"), Tabla);
+    Button1->setObjectName("Button1");
+    Button1->setGeometry(16, 404, 97, 28);
+    connect(Button1, &QPushButton::clicked, this, [this] { kezel([this] { Button1Click(); }); });
+    Button2 = new QPushButton(QString::fromUtf8("Passz"), Tabla);
+    Button2->setObjectName("Button2");
+    Button2->setGeometry(16, 440, 97, 28);
+    connect(Button2, &QPushButton::clicked, this, [this] { kezel([this] { Button2Click(); }); });
+
+    // Pictures in their stacking order: each later one lies on the earlier ones.
+    static const int sorrend[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 12, 11, 13, 14, 15, 16, 17, 18, 19,
+                                  20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37};
+    Image[0] = nullptr;
+    for (int k : sorrend) {
+        Kattinthato* kep = new Kattinthato(Tabla);
+        kep->setObjectName(QString("Image%1").arg(k));
+        kep->setGeometry(QRect(kep_helye(k), QSize(64, 100)));
+        Image[k] = kep;
+    }
+    using H = void (TForm1::*)();
+    static const H kezelok[15] = {nullptr,
+                                  &TForm1::Image1Click,
+                                  &TForm1::Image2Click,
+                                  &TForm1::Image3Click,
+                                  &TForm1::Image4Click,
+                                  &TForm1::Image5Click,
+                                  &TForm1::Image6Click,
+                                  &TForm1::Image7Click,
+                                  &TForm1::Image8Click,
+                                  &TForm1::Image9Click,
+                                  &TForm1::Image10Click,
+                                  &TForm1::Image11Click,
+                                  &TForm1::Image12Click,
+                                  &TForm1::Image13Click,
+                                  &TForm1::Image14Click};
+    for (int k = 1; k <= 14; ++k) {
+        const H h = kezelok[k];
+        connect(Image[k], &Kattinthato::clicked, this, [this, h] { kezel([this, h] { (this->*h)(); }); });
+    }
+}
+
+void TForm1::kezel(const std::function<void()>& kezelo) {
+    kezelo();
+    nezet_frissites();
+}
+
+void TForm1::nezet_frissites() {
+    const AsztalNezet& n = a.nezet;
+    for (int k = 1; k <= 37; ++k) {
+        const int kep = (n.image[k].kep >= 0 && n.image[k].kep <= HATLAP) ? n.image[k].kep : HATLAP;
+        Image[k]->kep_betoltes(QString::fromLatin1(kepfajlok[kep]));
+        Image[k]->setVisible(n.image[k].lathato);
+    }
+    QString naplo;
+    for (size_t i = 0; i < n.memo1.size(); ++i) {
+        if (i) naplo += '\n';
+        naplo += u8(n.memo1[i]);
+    }
+    if (Memo1->toPlainText() != naplo) {
+        Memo1->setPlainText(naplo);
+        Memo1->verticalScrollBar()->setValue(Memo1->verticalScrollBar()->maximum());
+    }
+    Memo2->setText(u8(n.memo2));
+    Memo3->setText(u8(n.memo3));
+    Memo4->setText(u8(n.memo4));
+    Label1->setText(u8(n.label1));
+    Button1->setText(u8(n.button1_felirat));
+    Button1->setVisible(n.button1_lathato);
+    Button2->setVisible(n.button2_lathato);
+
+    // The window's own hint: a tool tip over the table while hints are shown.
+    const QString tipp = n.hint_latszik ? u8(n.hint) : QString();
+    if (Tabla->toolTip() != tipp) {
+        Tabla->setToolTip(tipp);
+        if (!tipp.isEmpty() && isVisible())
+            QToolTip::showText(QCursor::pos(), tipp, Tabla);
+        else
+            QToolTip::hideText();
+    }
+}
+
+void TForm1::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (kozepre_teve_) return;
+    kozepre_teve_ = true;
+    if (const QScreen* s = screen()) {
+        QRect keret = frameGeometry();
+        keret.moveCenter(s->availableGeometry().center());
+        move(keret.topLeft());
+    }
+}
+
+// --- The table -----------------------------------------------------------------
+
+// The phase machine behind the main button comes with the deal cycle.
+void TForm1::Button1Click() {}
+// "Passz" comes with the auction.
+void TForm1::Button2Click() {}
+
+void TForm1::Image1Click() { kezkep_kattintas(1); }
+void TForm1::Image2Click() { kezkep_kattintas(2); }
+void TForm1::Image3Click() { kezkep_kattintas(3); }
+void TForm1::Image4Click() { kezkep_kattintas(4); }
+void TForm1::Image5Click() { kezkep_kattintas(5); }
+void TForm1::Image6Click() { kezkep_kattintas(6); }
+void TForm1::Image7Click() { kezkep_kattintas(7); }
+void TForm1::Image8Click() { kezkep_kattintas(8); }
+void TForm1::Image9Click() { kezkep_kattintas(9); }
+void TForm1::Image10Click() { kezkep_kattintas(10); }
+// Discards and play with the ten hand pictures come with the trick play.
+void TForm1::kezkep_kattintas(int) {}
+
+void TForm1::Image11Click() { talon_kattintas(a); }
+void TForm1::Image12Click() { talon_kattintas(a); }
+void TForm1::Image13Click() { image13_kattintas(a); }
+void TForm1::Image14Click() { image14_kattintas(a); }
+
+// The name boxes open the players dialog, which comes with it.
+void TForm1::Memo2Click() {}
+void TForm1::Memo3Click() {}
+void TForm1::Memo4Click() {}
+
+// --- Tool bar ------------------------------------------------------------------
+
+void TForm1::SpeedButton1Click() { uj_parti_gomb(a); }
+// The analysis commands come with the analysis reports.
+void TForm1::SpeedButton2Click() {}
+void TForm1::SpeedButton3Click() {}
+void TForm1::SpeedButton4Click() {}
+// The recommended card comes with the computer's card choice.
+void TForm1::SpeedButton5Click() {}
+void TForm1::SpeedButton7Click() { atrendezes(a); }
+
+// --- Menu ----------------------------------------------------------------------
+
+void TForm1::jjtk1Click() { uj_jatek(a); }
+// Saving and loading come with the saved deal.
+void TForm1::Ments1Click() {}
+void TForm1::Betlts1Click() {}
+// The deal editor comes with TForm3.
+void TForm1::Szerkeszts1Click() {}
+// The analysis commands come with the analysis reports.
+void TForm1::Szmll1Click() {}
+void TForm1::Varici1Click() {}
+
+// Ends the process at once: nothing is asked or saved.
+void TForm1::Kilps1Click() { std::exit(-1); }
+
+// The players dialog comes with TForm4.
+void TForm1::Jtkosok1Click() {}
+
+void TForm1::Lers1Click() {
+    sugo_fajl() = QString::fromUtf8(SUGO_FAJL);
+    if (!Sugo) Sugo = new SugoAblak(this);
+    Sugo->megnyitas(sugo_fajl());
+}
+
+void TForm1::Szerz1Click() {
+    if (TForm9* f = urlapok().Form9) f->exec();
+}

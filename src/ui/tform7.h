@@ -1,0 +1,10 @@
+#pragma once
+// Announcements, contras and recontras.
+
+#include <QDialog>
+
+class TForm7 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm7(QWidget* szulo = nullptr);
+};

@@ -1,0 +1,63 @@
+#include "ui/urlapok.h"
+
+#include <QMessageBox>
+#include <cstdlib>
+#include <exception>
+
+#include "ui/tform1.h"
+#include "ui/tform10.h"
+#include "ui/tform2.h"
+#include "ui/tform3.h"
+#include "ui/tform4.h"
+#include "ui/tform5.h"
+#include "ui/tform6.h"
+#include "ui/tform7.h"
+#include "ui/tform8.h"
+#include "ui/tform9.h"
+
+Urlapok& urlapok() {
+    static Urlapok u;
+    return u;
+}
+
+void urlapok_letrehozasa() {
+    Urlapok& u = urlapok();
+    u.Form1 = new TForm1();
+    u.Form2 = new TForm2(u.Form1);
+    u.Form3 = new TForm3(u.Form1);
+    u.Form4 = new TForm4(u.Form1);
+    u.Form5 = new TForm5(u.Form1);
+    u.Form6 = new TForm6(u.Form1);
+    u.Form7 = new TForm7(u.Form1);
+    u.Form8 = new TForm8(u.Form1);
+    u.Form9 = new TForm9(u.Form1);
+    u.Form10 = new TForm10(u.Form1);
+}
+
+void urlapok_torlese() {
+    delete urlapok().Form1;  // the dialogs go with it
+    urlapok() = Urlapok{};
+}
+
+QString& sugo_fajl() {
+    static QString f = QString::fromUtf8(SUGO_FAJL);
+    return f;
+}
+
+UltiAlkalmazas::UltiAlkalmazas(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool UltiAlkalmazas::notify(QObject* cel, QEvent* esemeny) {
+    try {
+        return QApplication::notify(cel, esemeny);
+    } catch (const std::exception& e) {
+        vegzetes_hiba(QString::fromUtf8(e.what()));
+    } catch (...) {
+        vegzetes_hiba(QString::fromUtf8("Ismeretlen hiba történt."));
+    }
+}
+
+void vegzetes_hiba(const QString& szoveg) {
+    QMessageBox doboz(QMessageBox::Critical, QStringLiteral("Kotlan"), szoveg, QMessageBox::Ok);
+    doboz.exec();
+    std::exit(EXIT_FAILURE);
+}
