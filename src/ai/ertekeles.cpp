@@ -4,13 +4,21 @@
 
 namespace {
 
-inline bool birtokol(const Jatekos& P, int32_t s, int32_t r) { return P.hol[s][r] == P.sorszam; }
+inline bool birtokol(const Jatekos& P, int32_t s, int32_t r) {
+    return P.hol[s][r] == P.sorszam;
+}
 
 // Highest and lowest set bit of a non-zero 8-bit mask.
-inline int32_t felso_bit(uint32_t m) { return 31 - __builtin_clz(m); }
-inline int32_t also_bit(uint32_t m) { return __builtin_ctz(m); }
+inline int32_t felso_bit(uint32_t m) {
+    return 31 - __builtin_clz(m);
+}
+inline int32_t also_bit(uint32_t m) {
+    return __builtin_ctz(m);
+}
 // The bits strictly above position p.
-inline uint32_t folotte(int32_t p) { return 0xFFu & ~((2u << p) - 1u); }
+inline uint32_t folotte(int32_t p) {
+    return 0xFFu & ~((2u << p) - 1u);
+}
 
 // One suit as the simulations see it: P's own cards and the live cards, as bit masks
 // over play-order positions 0..7, and the live positions from the lowest up.

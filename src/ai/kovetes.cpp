@@ -16,9 +16,13 @@ void odaad(Asztal& a, int32_t z, int32_t x, int32_t y, int32_t tol = 0) {
 }
 
 // The cards above c: from the "9" up, every position higher than c's.
-inline int32_t felette(int32_t o_c) { return o_c + 1 > 2 ? o_c + 1 : 2; }
+inline int32_t felette(int32_t o_c) {
+    return o_c + 1 > 2 ? o_c + 1 : 2;
+}
 
-inline bool adu_szin(const Asztal& a, int32_t s) { return a.adu < 4 && s == a.adu; }
+inline bool adu_szin(const Asztal& a, int32_t s) {
+    return a.adu < 4 && s == a.adu;
+}
 
 // A void in suit x shown by seat v: in both other tables the not-located cards of x
 // go to the third seat; with `adu_is`, trumps likewise (a discard in a trump game).
@@ -105,8 +109,8 @@ void kovetkeztetes(Asztal& a, Jatekos& /*P*/) {
     }
 
     // Step 2: open contracts show every hand once the first trick is complete.
-    if (t == 0 && p == 2 && (l.teritett_durchmars || l.teritett_betli ||
-                             l.szinnelkuli_teritett_durchmars)) {
+    if (t == 0 && p == 2 &&
+        (l.teritett_durchmars || l.teritett_betli || l.szinnelkuli_teritett_durchmars)) {
         for (int32_t x = 0; x < 3; ++x) {
             const Jatekos& X = a.jatekosok[x];
             for (int32_t i = 0; i < 10; ++i) {

@@ -1,9 +1,10 @@
 // The hand evaluation: the supporting counts, the component tests, the two
 // simulations and the choice of a bid, on hands named card by card.
 
+#include "ai/ertekeles.h"
+
 #include <gtest/gtest.h>
 
-#include "ai/ertekeles.h"
 #include "model/asztal.h"
 #include "support/kezek.h"
 
@@ -38,12 +39,15 @@ void minden_kinn(Asztal& a, const std::string& elok = "") {
     for (const Kartyalap& k : teszt::lapok(elok)) P.hol[k.szin][k.ertek] = HOL_NEM_TUDOTT;
 }
 
-Jatekos& P0(Asztal& a) { return a.jatekosok[0]; }
+Jatekos& P0(Asztal& a) {
+    return a.jatekosok[0];
+}
 
 TEST(Ertekeles, CountsOfASuit) {
     Asztal a;
-    egy_kez(a, "Makk Ász, Makk 10, Makk 7, Zöld Király, Zöld Felső, Tök 9, Tök 8, Tök 7, Piros Ász, "
-               "Piros Alsó",
+    egy_kez(a,
+            "Makk Ász, Makk 10, Makk 7, Zöld Király, Zöld Felső, Tök 9, Tök 8, Tök 7, Piros Ász, "
+            "Piros Alsó",
             "Piros 10, Piros Király");
     Jatekos& P = P0(a);
     EXPECT_EQ(szin_lapszam(P, MAKK), 3);
@@ -62,8 +66,9 @@ TEST(Ertekeles, CountsOfASuit) {
 
 TEST(Ertekeles, PairStateLooksAtTheTalonOnlyWhenHeld) {
     Asztal a;
-    egy_kez(a, "Makk Ász, Makk 10, Makk 7, Zöld Király, Zöld Felső, Tök 9, Tök 8, Tök 7, Piros Ász, "
-               "Piros Alsó",
+    egy_kez(a,
+            "Makk Ász, Makk 10, Makk 7, Zöld Király, Zöld Felső, Tök 9, Tök 8, Tök 7, Piros Ász, "
+            "Piros Alsó",
             "Piros Király, Piros Felső");
     EXPECT_EQ(par_allapot(a, P0(a), ZOLD), 1);
     EXPECT_EQ(par_allapot(a, P0(a), MAKK), -1);
@@ -78,8 +83,9 @@ TEST(Ertekeles, PairStateLooksAtTheTalonOnlyWhenHeld) {
 TEST(Ertekeles, SideSuitsRankByOwnCardsLessLiveOnesThenByHighCards) {
     Asztal a;
     // Tök: 3 own, 5 live (-2); Zöld 2 own, 6 live (-4); Piros 2 own (-4) with the Ász.
-    egy_kez(a, "Makk Ász, Makk 10, Makk 7, Zöld Király, Zöld Felső, Tök 9, Tök 8, Tök 7, Piros Ász, "
-               "Piros Alsó");
+    egy_kez(a,
+            "Makk Ász, Makk 10, Makk 7, Zöld Király, Zöld Felső, Tök 9, Tök 8, Tök 7, Piros Ász, "
+            "Piros Alsó");
     const Jatekos& P = P0(a);
     EXPECT_EQ(mellekszin(P, MAKK, 0), MAKK);
     EXPECT_EQ(mellekszin(P, MAKK, 1), TOK);
@@ -115,37 +121,44 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Trump Ász+10 and length 4 with them: 3; Zöld Ász+10: 2; Tök Ász in three
         // cards: 1; Piros void: 1.5.
-        Erosseg{"Strong", "Makk Ász, Makk 10, Makk 9, Makk 8, Zöld Ász, Zöld 10, Zöld 7, Tök Ász, "
-                          "Tök 7, Tök 8",
+        Erosseg{"Strong",
+                "Makk Ász, Makk 10, Makk 9, Makk 8, Zöld Ász, Zöld 10, Zöld 7, Tök Ász, "
+                "Tök 7, Tök 8",
                 "", false, MAKK, 3 + 2 + 1 + 1.5},
         // Trump 10 in five cards: 1 + 1; side 10+Király: 1; a side 10 with company:
         // 0.5; a singleton without 10: 0.5.
-        Erosseg{"Tens", "Makk 10, Makk 9, Makk 8, Makk 7, Zöld 10, Zöld Király, Tök 10, Tök 9, "
-                        "Piros 9, Makk Alsó",
+        Erosseg{"Tens",
+                "Makk 10, Makk 9, Makk 8, Makk 7, Zöld 10, Zöld Király, Tök 10, Tök 9, "
+                "Piros 9, Makk Alsó",
                 "", false, MAKK, 2 + 1 + 0.5 + 0.5},
         // Three trumps with the 10 only: 1, no length; Zöld Ász with the 9: 1; Tök 10
         // with the 9: 0.5; three small Piros: 0.
-        Erosseg{"Short", "Makk 10, Makk 9, Makk 8, Zöld Ász, Tök 10, Piros 9, Piros 8, Piros 7, "
-                         "Tök 9, Zöld 9",
+        Erosseg{"Short",
+                "Makk 10, Makk 9, Makk 8, Zöld Ász, Tök 10, Piros 9, Piros 8, Piros 7, "
+                "Tök 9, Zöld 9",
                 "", false, MAKK, 1 + 1 + 0.5 + 0},
         // Ász seven long counts 2 even without the 10, plus length.
-        Erosseg{"SevenLong", "Makk Ász, Makk Király, Makk Felső, Makk Alsó, Makk 9, Makk 8, Makk 7, "
-                             "Zöld 7, Zöld 8, Zöld 9",
+        Erosseg{"SevenLong",
+                "Makk Ász, Makk Király, Makk Felső, Makk Alsó, Makk 9, Makk 8, Makk 7, "
+                "Zöld 7, Zöld 8, Zöld 9",
                 "", false, MAKK, 2 + 1 + 1.5 + 1.5 + 0},
         // Holding the talon: each Ász or 10 lying in it costs one.
-        Erosseg{"TalonTens", "Makk Ász, Makk 10, Makk 9, Makk 8, Zöld Ász, Zöld 10, Zöld 7, Tök Ász, "
-                             "Tök 7, Tök 8",
+        Erosseg{"TalonTens",
+                "Makk Ász, Makk 10, Makk 9, Makk 8, Zöld Ász, Zöld 10, Zöld 7, Tök Ász, "
+                "Tök 7, Tök 8",
                 "Piros Ász, Piros 10", true, MAKK, 7.5 - 2},
-        Erosseg{"TalonNotHeld", "Makk Ász, Makk 10, Makk 9, Makk 8, Zöld Ász, Zöld 10, Zöld 7, "
-                                "Tök Ász, Tök 7, Tök 8",
+        Erosseg{"TalonNotHeld",
+                "Makk Ász, Makk 10, Makk 9, Makk 8, Zöld Ász, Zöld 10, Zöld 7, "
+                "Tök Ász, Tök 7, Tök 8",
                 "Piros Ász, Piros 10", false, MAKK, 7.5}),
     [](const auto& i) { return std::string(i.param.nev); });
 
 // Three trumps rule out every trump-length test; four aces still give Négy Ász.
 TEST(Ertekeles, ThreeTrumpsRuleOutPartyFortyTwentyAndUlti) {
     Asztal a;
-    egy_kez(a, "Makk Ász, Makk Király, Makk 7, Zöld Ász, Zöld 10, Zöld Király, Zöld Felső, Tök Ász, "
-               "Tök 10, Piros Ász");
+    egy_kez(a,
+            "Makk Ász, Makk Király, Makk 7, Zöld Ász, Zöld 10, Zöld Király, Zöld Felső, Tök Ász, "
+            "Tök 10, Piros Ász");
     Jatekos& P = P0(a);
     P.adu_ertek[MAKK] = 1.0;
     EXPECT_FALSE(parti_jatszhato(a, P, MAKK));
@@ -166,7 +179,9 @@ struct Komponens {
     double bizalom4;
 };
 
-bool parti_proba(const Asztal& a, Jatekos& P, int32_t t) { return parti_jatszhato(a, P, t); }
+bool parti_proba(const Asztal& a, Jatekos& P, int32_t t) {
+    return parti_jatszhato(a, P, t);
+}
 
 class KomponensTest : public ::testing::TestWithParam<Komponens> {};
 
@@ -218,20 +233,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Ertekeles, TheTrumpSevenMakesAWeakPartyPlayable) {
     Asztal a;
-    egy_kez(a, "Zöld 7, Zöld 8, Zöld 9, Zöld Alsó, Makk Király, Makk 10, Tök Király, Tök 10, "
-               "Piros Király, Piros 10");
+    egy_kez(a,
+            "Zöld 7, Zöld 8, Zöld 9, Zöld Alsó, Makk Király, Makk 10, Tök Király, Tök 10, "
+            "Piros Király, Piros 10");
     EXPECT_TRUE(parti_jatszhato(a, P0(a), ZOLD));
     Asztal b;
-    egy_kez(b, "Zöld 10, Zöld 8, Zöld 9, Zöld Alsó, Makk Király, Makk 7, Tök Király, Tök 7, "
-               "Piros Király, Piros 7");
+    egy_kez(b,
+            "Zöld 10, Zöld 8, Zöld 9, Zöld Alsó, Makk Király, Makk 7, Tök Király, Tök 7, "
+            "Piros Király, Piros 7");
     EXPECT_FALSE(parti_jatszhato(b, P0(b), ZOLD));
 }
 
 TEST(Ertekeles, FourAcesAndTheTalon) {
     Asztal a;
     // Four trumps, Ász of Makk and Zöld, void in Tök and Piros: covered in all four.
-    egy_kez(a, "Makk Ász, Makk 9, Makk 8, Makk 7, Zöld Ász, Zöld 9, Zöld 8, Zöld 7, Makk Alsó, "
-               "Zöld Alsó",
+    egy_kez(a,
+            "Makk Ász, Makk 9, Makk 8, Makk 7, Zöld Ász, Zöld 9, Zöld 8, Zöld 7, Makk Alsó, "
+            "Zöld Alsó",
             "Tök 7, Piros 7");
     Jatekos& P = P0(a);
     P.adu_ertek[MAKK] = 1.0;
@@ -240,14 +258,16 @@ TEST(Ertekeles, FourAcesAndTheTalon) {
     EXPECT_FALSE(negy_asz_ertekeles(a, P, TOK));  // not holding the trump Ász
     // An Ász in its own talon spoils the covering.
     Asztal b;
-    egy_kez(b, "Makk Ász, Makk 9, Makk 8, Makk 7, Zöld Ász, Zöld 9, Zöld 8, Zöld 7, Makk Alsó, "
-               "Zöld Alsó",
+    egy_kez(b,
+            "Makk Ász, Makk 9, Makk 8, Makk 7, Zöld Ász, Zöld 9, Zöld 8, Zöld 7, Makk Alsó, "
+            "Zöld Alsó",
             "Tök Ász, Piros 7", true);
     EXPECT_FALSE(negy_asz_ertekeles(b, P0(b), MAKK));
     // Four Ászok win alone, unless two Ászok lie in its talon.
     Asztal c;
-    egy_kez(c, "Makk Ász, Zöld Ász, Tök Ász, Piros Ász, Makk 9, Makk 8, Zöld 9, Zöld 8, Tök 9, "
-               "Tök 8",
+    egy_kez(c,
+            "Makk Ász, Zöld Ász, Tök Ász, Piros Ász, Makk 9, Makk 8, Zöld 9, Zöld 8, Tök 9, "
+            "Tök 8",
             "Makk 7, Zöld 7", true);
     EXPECT_TRUE(negy_asz_ertekeles(c, P0(c), MAKK));
 }
@@ -279,31 +299,38 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Everything own or out: certain without trump, and with Makk as trump
         // (eight trumps against none), but not in Zöld (two against six).
-        Durchmars{"AllKnownNoTrump", "Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, Makk 9, "
-                                     "Makk 8, Makk 7, Zöld 7, Zöld 8",
+        Durchmars{"AllKnownNoTrump",
+                  "Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, Makk 9, "
+                  "Makk 8, Makk 7, Zöld 7, Zöld 8",
                   "", NINCS_ADU, 5, 1.0},
-        Durchmars{"AllKnownTrump", "Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, Makk 9, "
-                                   "Makk 8, Makk 7, Zöld 7, Zöld 8",
+        Durchmars{"AllKnownTrump",
+                  "Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, Makk 9, "
+                  "Makk 8, Makk 7, Zöld 7, Zöld 8",
                   "", MAKK, 2, 1.0},
-        Durchmars{"AllKnownFewTrumps", "Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, "
-                                       "Makk 9, Makk 8, Makk 7, Zöld 7, Zöld 8",
+        Durchmars{"AllKnownFewTrumps",
+                  "Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, "
+                  "Makk 9, Makk 8, Makk 7, Zöld 7, Zöld 8",
                   "", ZOLD, 0, 1.0},
         // Zöld Ász and 10 are the top two with a trump: the suit runs.
-        Durchmars{"TopTwo", "Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, Makk 9, Makk 8, "
-                            "Makk 7, Zöld Ász, Zöld 10",
+        Durchmars{"TopTwo",
+                  "Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, Makk 9, Makk 8, "
+                  "Makk 7, Zöld Ász, Zöld 10",
                   nullptr, MAKK, 2, 1.0},
         // Without trump the 10 ranks low and is beaten: nothing.
-        Durchmars{"TopTwoNoTrump", "Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, Makk 9, "
-                                   "Makk 8, Makk 7, Zöld Ász, Zöld 10",
+        Durchmars{"TopTwoNoTrump",
+                  "Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, Makk 9, "
+                  "Makk 8, Makk 7, Zöld Ász, Zöld 10",
                   nullptr, NINCS_ADU, 0, 1.0},
         // Zöld Ász, 10, 7 against the 8, 9, Alsó: fails only when one opponent holds all
         // three (2 of 8 splits), so p = 0.75 with certain trumps: level 1.
-        Durchmars{"LevelOne", "Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, Makk 9, "
-                              "Makk 8, Zöld Ász, Zöld 10, Zöld 7",
+        Durchmars{"LevelOne",
+                  "Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, Makk 9, "
+                  "Makk 8, Zöld Ász, Zöld 10, Zöld 7",
                   "Makk 7, Zöld 8, Zöld 9, Zöld Alsó", MAKK, 1, 0.75},
         // The same hand with the Zöld Király and Felső live too: too risky.
-        Durchmars{"LevelOneMoreLive", "Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, "
-                                      "Makk 9, Makk 8, Zöld Ász, Zöld 10, Zöld 7",
+        Durchmars{"LevelOneMoreLive",
+                  "Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, "
+                  "Makk 9, Makk 8, Zöld Ász, Zöld 10, Zöld 7",
                   "Makk 7, Zöld 8, Zöld 9, Zöld Alsó, Zöld Király, Zöld Felső", MAKK, 0, 1.0}),
     [](const auto& i) { return std::string(i.param.nev); });
 
@@ -311,8 +338,9 @@ TEST(Ertekeles, BetliTwoLiveCardsSplitEvenlyCountPointThree) {
     Asztal a;
     // Tök 9 and 10 against the live Tök 8 and Alsó: P leading wins half the splits
     // (a = 0.5 would give level 1); every other suit is known, so b = 1 there.
-    egy_kez(a, "Tök 9, Tök 10, Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, Makk 9, "
-               "Makk 8, Makk 7");
+    egy_kez(a,
+            "Tök 9, Tök 10, Makk Ász, Makk 10, Makk Király, Makk Felső, Makk Alsó, Makk 9, "
+            "Makk 8, Makk 7");
     minden_kinn(a, "Tök 8, Tök Alsó");
     P0(a).adu_ertek[4] = 1.0;
     P0(a).betli_kezdo_szin = -1;
@@ -330,15 +358,17 @@ TEST(Ertekeles, BetliLowCards) {
     EXPECT_EQ(P0(a).betli_kezdo_szin, MAKK);
     // High cards are no Betli.
     Asztal b;
-    egy_kez(b, "Makk Ász, Makk Király, Zöld Ász, Zöld Király, Tök Ász, Tök Király, Piros Ász, "
-               "Piros Király, Piros Felső, Tök Felső");
+    egy_kez(b,
+            "Makk Ász, Makk Király, Zöld Ász, Zöld Király, Tök Ász, Tök Király, Piros Ász, "
+            "Piros Király, Piros Felső, Tök Felső");
     EXPECT_EQ(betli_ertekeles(b, P0(b)), 0);
 }
 
 TEST(Ertekeles, AHandThatPassesNothingGivesThePassRecordAndTrumpZero) {
     Asztal a;
-    egy_kez(a, "Makk 10, Makk Király, Makk 9, Zöld Felső, Zöld Alsó, Zöld 8, Tök Király, Tök 9, "
-               "Piros Felső, Piros 8");
+    egy_kez(a,
+            "Makk 10, Makk Király, Makk 9, Zöld Felső, Zöld Alsó, Zöld 8, Tök Király, Tök 9, "
+            "Piros Felső, Piros 8");
     a.adu = 2;
     a.licit_ertek = 0;
     const Licit l = licit_valasztas(a, P0(a));
@@ -350,8 +380,9 @@ TEST(Ertekeles, AHandThatPassesNothingGivesThePassRecordAndTrumpZero) {
 TEST(Ertekeles, AStrongHandBidsFortyAndUltiInItsLongSuit) {
     Asztal a;
     // The Piros 8 spoils every Durchmars and the fourth Ász.
-    egy_kez(a, "Makk Ász, Makk Király, Makk Felső, Makk 7, Zöld Ász, Zöld 10, Zöld Király, "
-               "Zöld Felső, Tök Ász, Piros 8");
+    egy_kez(a,
+            "Makk Ász, Makk Király, Makk Felső, Makk 7, Zöld Ász, Zöld 10, Zöld Király, "
+            "Zöld Felső, Tök Ász, Piros 8");
     Licit vart;
     vart.negyven_szaz = vart.ulti = 1;
     EXPECT_EQ(licit_valasztas(a, P0(a)), vart);
@@ -365,8 +396,9 @@ TEST(Ertekeles, TopCardsInNaturalOrderBidRedurchmars) {
     // Without trump the 10 ranks below the Alsó: in Makk only one opponent holding all
     // four small cards beats the 7 (2 of 16 splits), in Zöld only one holding all four
     // keeps the Alsó over the 10; p = 0.875 x 0.875.
-    egy_kez(a, "Makk Ász, Makk Király, Makk Felső, Makk 7, Zöld Ász, Zöld 10, Zöld Király, "
-               "Zöld Felső, Tök Ász, Piros Ász");
+    egy_kez(a,
+            "Makk Ász, Makk Király, Makk Felső, Makk 7, Zöld Ász, Zöld 10, Zöld Király, "
+            "Zöld Felső, Tök Ász, Piros Ász");
     Licit vart;
     vart.redurchmars = 1;
     EXPECT_EQ(licit_valasztas(a, P0(a)), vart);
@@ -407,25 +439,30 @@ INSTANTIATE_TEST_SUITE_P(
     Ertekeles, ValasztasTest,
     ::testing::Values(
         // A Zöld party (0.1): beats 0.05, not an equal 0.1.
-        Valasztas{"PartyAbove", "Zöld 7, Zöld 8, Zöld 9, Zöld Alsó, Makk Király, Makk 10, "
-                                "Tök Király, Tök 10, Piros Király, Piros 10",
+        Valasztas{"PartyAbove",
+                  "Zöld 7, Zöld 8, Zöld 9, Zöld Alsó, Makk Király, Makk 10, "
+                  "Tök Király, Tök 10, Piros Király, Piros 10",
                   0.05, ZOLD, false},
-        Valasztas{"PartyEqual", "Zöld 7, Zöld 8, Zöld 9, Zöld Alsó, Makk Király, Makk 10, "
-                                "Tök Király, Tök 10, Piros Király, Piros 10",
+        Valasztas{"PartyEqual",
+                  "Zöld 7, Zöld 8, Zöld 9, Zöld Alsó, Makk Király, Makk 10, "
+                  "Tök Király, Tök 10, Piros Király, Piros 10",
                   0.1, ZOLD, true},
         // A Piros party is worth 0.2.
-        Valasztas{"RedAbove", "Piros 7, Piros 8, Piros 9, Piros Alsó, Makk Király, Makk 10, "
-                              "Tök Király, Tök 10, Zöld Király, Zöld 10",
+        Valasztas{"RedAbove",
+                  "Piros 7, Piros 8, Piros 9, Piros Alsó, Makk Király, Makk 10, "
+                  "Tök Király, Tök 10, Zöld Király, Zöld 10",
                   0.1, PIROS, false},
-        Valasztas{"RedEqual", "Piros 7, Piros 8, Piros 9, Piros Alsó, Makk Király, Makk 10, "
-                              "Tök Király, Tök 10, Zöld Király, Zöld 10",
+        Valasztas{"RedEqual",
+                  "Piros 7, Piros 8, Piros 9, Piros Alsó, Makk Király, Makk 10, "
+                  "Tök Király, Tök 10, Zöld Király, Zöld 10",
                   0.2, PIROS, true}),
     [](const auto& i) { return std::string(i.param.nev); });
 
 TEST(Ertekeles, EvaluationReadsOnlyTenSlots) {
     Asztal a;
-    egy_kez(a, "Makk 10, Makk Király, Makk 9, Zöld Felső, Zöld Alsó, Zöld 8, Tök Király, Tök 9, "
-               "Piros Felső, Piros 8");
+    egy_kez(a,
+            "Makk 10, Makk Király, Makk 9, Zöld Felső, Zöld Alsó, Zöld 8, Tök Király, Tök 9, "
+            "Piros Felső, Piros 8");
     // Garbage in slots 10 and 11 must not count.
     P0(a).lapok[10] = kartya(MAKK, HETES);
     P0(a).lapok[11] = kartya(MAKK, ASZ);

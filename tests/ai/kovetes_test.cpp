@@ -1,9 +1,10 @@
 // Card tracking: the trick record, the counters, the played marks and what each
 // table concludes from the cards of a trick.
 
+#include "ai/kovetes.h"
+
 #include <gtest/gtest.h>
 
-#include "ai/kovetes.h"
 #include "model/asztal.h"
 #include "support/jatszas.h"
 #include "support/kezek.h"
@@ -166,8 +167,8 @@ TEST(Kovetes, AnOpenContractShowsEveryHandAfterTheFirstTrick) {
 struct KoraiVeg {
     const char* nev;
     int flag;
-    const char* elso_utes;    // first trick, led by the declarer (seat 0)
-    const char* masodik_utes; // second trick; empty when the first already ends it
+    const char* elso_utes;     // first trick, led by the declarer (seat 0)
+    const char* masodik_utes;  // second trick; empty when the first already ends it
     bool vege_elso;
     bool vege_masodik;
 };
@@ -191,8 +192,8 @@ INSTANTIATE_TEST_SUITE_P(
     Kovetes, KoraiVegTest,
     ::testing::Values(
         // The defenders take trick 1, the declarer trick 2 with the Tök Ász.
-        KoraiVeg{"Betli", L_BETLI, "Piros 7, Zöld 8, Piros Ász", "Tök 8, Tök Ász, Tök Alsó",
-                 false, true},
+        KoraiVeg{"Betli", L_BETLI, "Piros 7, Zöld 8, Piros Ász", "Tök 8, Tök Ász, Tök Alsó", false,
+                 true},
         KoraiVeg{"Rebetli", L_REBETLI, "Piros 7, Zöld 8, Piros Ász", "Tök 8, Tök Ász, Tök Alsó",
                  false, true},
         KoraiVeg{"TeritettBetli", L_TERITETT_BETLI, "Piros 7, Zöld 8, Piros Ász",
