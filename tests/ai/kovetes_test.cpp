@@ -96,6 +96,28 @@ TEST(Kovetes, ATrumpOnTheSecondCardShowsAVoidInTheLedSuitOnly) {
     EXPECT_EQ(hol(a, 2, "Makk 7"), HOL_NEM_TUDOTT);  // trumps are not concluded
 }
 
+TEST(Kovetes, FollowingBelowTheLedCardPlacesTheHigherOnesWithTheThirdSeat) {
+    Asztal a;
+    teszt::leosztas(a,
+                    "Zöld Felső, Zöld 7, Makk Ász, Makk 10, Makk Király, Makk Felső, Tök Ász, "
+                    "Tök 7, Piros 7, Piros 8",
+                    "Zöld Alsó, Zöld 9, Zöld 8, Tök 10, Tök Király, Tök Felső, Tök Alsó, "
+                    "Piros Ász, Piros 10, Piros Király",
+                    "Zöld Ász, Zöld 10, Zöld Király, Makk Alsó, Makk 9, Makk 8, Makk 7, Tök 9, "
+                    "Tök 8, Piros Felső",
+                    "Piros Alsó, Piros 9");
+    teszt::jatek(a, {L_PASSZ}, MAKK, 0);
+    kijatszasok(a, "Zöld Felső, Zöld 8");
+    for (const char* n : {"Zöld Király", "Zöld 10", "Zöld Ász"}) EXPECT_EQ(hol(a, 0, n), 2) << n;
+    // Lower cards stay open: seat 1 may still hold them.
+    EXPECT_EQ(hol(a, 0, "Zöld Alsó"), HOL_NEM_TUDOTT);
+    EXPECT_EQ(hol(a, 0, "Zöld 9"), HOL_NEM_TUDOTT);
+    // The third card beats the lead: nothing more is concluded.
+    kijatszasok(a, "Zöld Ász");
+    EXPECT_EQ(hol(a, 1, "Zöld Király"), HOL_NEM_TUDOTT);
+    EXPECT_EQ(hol(a, 1, "Zöld 7"), HOL_NEM_TUDOTT);
+}
+
 TEST(Kovetes, TrumpingUnderTheWinningTrumpPlacesTheHigherTrumps) {
     Asztal a;
     k4_leosztas(a);
