@@ -37,8 +37,9 @@ inline const Kartyalap& utes_lapja(const Asztal& a, const Jatekos& rec, int32_t 
     return a.jatekosok[u.seat].lapok[u.slot];
 }
 
-inline int32_t ertekel(const Asztal& a, const Jatekos& rec, const Komponensek& c) {
-    const bool vege = a.vizsgalt_utes == 9 && a.vizsgalt_lapszam == 2;
+// The verdict after the card at search trick t, position k.
+inline int32_t ertekel(const Asztal& a, const Jatekos& rec, const Komponensek& c, int32_t t, int32_t k) {
+    const bool vege = t == 9 && k == 2;
     int32_t r = 1;
     // Step 1: a Durchmars is lost with the defenders' first trick.
     if (c.durchmars) {
@@ -69,7 +70,7 @@ inline int32_t ertekel(const Asztal& a, const Jatekos& rec, const Komponensek& c
                     siker = k.szin == a.adu && k.ertek == HETES;
                 }
         }
-        const bool hetes_oda = a.adu < 4 && a.vizsgalt_utes < 9 && rec.hol[a.adu][HETES] < 0;
+        const bool hetes_oda = a.adu < 4 && t < 9 && rec.hol[a.adu][HETES] < 0;
         if (siker)
             r = 1;
         else if (hetes_oda || vege || a.adu >= 4)
@@ -110,7 +111,7 @@ inline int32_t ertekel(const Asztal& a, const Jatekos& rec, const Komponensek& c
 }
 
 // Plays the card in `slot` of seat s at (t, k) inside the search.
-inline void lerak(Asztal& a, Jatekos& rec, int32_t t, int32_t k, int32_t s, int32_t slot) {
+inline void lerak(Asztal& a, Jatekos& rec, int32_t D, int32_t t, int32_t k, int32_t s, int32_t slot) {
     const Kartyalap& c = rec.elosztas[s][slot];
     if (c.ertek == ASZ) {
         ++a.utes_asz[t];
@@ -120,7 +121,7 @@ inline void lerak(Asztal& a, Jatekos& rec, int32_t t, int32_t k, int32_t s, int3
     }
     if (k == 2) {
         if (t == 9) ++a.utes_tizes[9];
-        if (a.utes_nyero[t][2] == a.felvevo) {
+        if (a.utes_nyero[t][2] == D) {
             rec.felvevo_asz += a.utes_asz[t];
             rec.felvevo_tizes += a.utes_tizes[t];
             ++rec.felvevo_utes;
@@ -137,12 +138,12 @@ inline void lerak(Asztal& a, Jatekos& rec, int32_t t, int32_t k, int32_t s, int3
 }
 
 // Takes back the move at (t, k) and moves on to the next candidate there.
-inline void visszavesz(Asztal& a, Jatekos& rec, int32_t t, int32_t k) {
+inline void visszavesz(Asztal& a, Jatekos& rec, int32_t D, int32_t t, int32_t k) {
     UtesLap& u = a.utes_lapok[t][k];
     const Kartyalap& c = rec.elosztas[u.seat][u.slot];
     rec.hol[c.szin][c.ertek] += 10;
     if (k == 2) {
-        if (a.utes_nyero[t][2] == a.felvevo) {
+        if (a.utes_nyero[t][2] == D) {
             rec.felvevo_asz -= a.utes_asz[t];
             rec.felvevo_tizes -= a.utes_tizes[t];
             --rec.felvevo_utes;
@@ -166,7 +167,7 @@ inline void visszavesz(Asztal& a, Jatekos& rec, int32_t t, int32_t k) {
 inline int64_t ora_olvas(const Asztal& a) { return a.ora ? a.ora() : valodi_ora(); }
 
 // Whether an outcome (1 made, -1 failed) is the goal of `seat`'s side.
-inline bool javara(const Asztal& a, int32_t seat, int32_t r) { return (seat == a.felvevo) == (r == 1); }
+inline bool javara(int32_t D, int32_t seat, int32_t r) { return (seat == D) == (r == 1); }
 
 // The search proper. `hatarido` is the clock value at which it must stop (LLONG_MAX
 // for none); `elvagva` tells whether it stopped there before the end.
@@ -191,6 +192,7 @@ ElemzesEredmeny kereses(Asztal& a, Jatekos& rec, int64_t kezdet, int64_t hatarid
 
     const Komponensek komp = komponensek(a.jatek);
     const int32_t owner = rec.sorszam;
+    const int32_t D = a.felvevo;
     const int32_t T = a.utes_szam, K = a.utes_lapszam;
     const int32_t gyoker = T * 3 + K;
 
@@ -204,7 +206,7 @@ ElemzesEredmeny kereses(Asztal& a, Jatekos& rec, int64_t kezdet, int64_t hatarid
         if (n == 0)
             p = gyoker - 1;  // nothing to play: no line to search
         else
-            lerak(a, rec, T, K, owner, a.jelolt_lapok[T][K].lap[0]);
+            lerak(a, rec, D, T, K, owner, a.jelolt_lapok[T][K].lap[0]);
     } else {
         p = gyoker - 1;
     }
@@ -216,9 +218,7 @@ ElemzesEredmeny kereses(Asztal& a, Jatekos& rec, int64_t kezdet, int64_t hatarid
             elvagva = true;
             break;
         }
-        a.vizsgalt_utes = t;
-        a.vizsgalt_lapszam = k;
-        int32_t r = ertekel(a, rec, komp);
+        int32_t r = ertekel(a, rec, komp, t, k);
         if (r == 0) {
             // Step 4.3: not decided yet, go one card deeper.
             if (k == 2) {
@@ -235,12 +235,12 @@ ElemzesEredmeny kereses(Asztal& a, Jatekos& rec, int64_t kezdet, int64_t hatarid
             const int32_t n = lapjelolt(a, rec, seat);
             a.probalt[t][k] = 0;
             if (n > 0) {
-                lerak(a, rec, t, k, seat, a.jelolt_lapok[t][k].lap[0]);
+                lerak(a, rec, D, t, k, seat, a.jelolt_lapok[t][k].lap[0]);
                 continue;
             }
             // A seat with no card to play (only in an inconsistent layout) loses the
             // line; nothing was played here, so back up to the last move first.
-            r = seat == a.felvevo ? -1 : 1;
+            r = seat == D ? -1 : 1;
             if (k == 0) {
                 --t;
                 k = 2;
@@ -252,14 +252,14 @@ ElemzesEredmeny kereses(Asztal& a, Jatekos& rec, int64_t kezdet, int64_t hatarid
         // Step 4.2: a decided line.
         ++valtozat;
         if (c == 0) e.teljesul = r == 1 ? 1 : 0;
-        const bool tulajnak = javara(a, owner, r);
+        const bool tulajnak = javara(D, owner, r);
         if (tulajnak) e.jo_lapok[c] = a.jelolt_lapok[T][K].lap[a.probalt[T][K]];
-        visszavesz(a, rec, t, k);
+        visszavesz(a, rec, D, t, k);
         // Back up while this position is done: no candidates left, or (below the root)
         // the side to move here has what it wants.
         while (p >= gyoker) {
             const bool kifogyott = a.probalt[t][k] >= a.jelolt_lapok[t][k].db;
-            const bool eleg = p > gyoker && javara(a, (a.utes_nyero[t][0] + k) % 3, r);
+            const bool eleg = p > gyoker && javara(D, (a.utes_nyero[t][0] + k) % 3, r);
             if (!kifogyott && !eleg) break;
             if (k == 0) {
                 --t;
@@ -268,12 +268,12 @@ ElemzesEredmeny kereses(Asztal& a, Jatekos& rec, int64_t kezdet, int64_t hatarid
                 --k;
             }
             --p;
-            if (p >= gyoker) visszavesz(a, rec, t, k);
+            if (p >= gyoker) visszavesz(a, rec, D, t, k);
         }
         if (p <= gyoker && tulajnak) ++c;
         if (p >= gyoker) {
             const int32_t seat = (a.utes_nyero[t][0] + k) % 3;
-            lerak(a, rec, t, k, seat, a.jelolt_lapok[t][k].lap[a.probalt[t][k]]);
+            lerak(a, rec, D, t, k, seat, a.jelolt_lapok[t][k].lap[a.probalt[t][k]]);
         }
     }
 
@@ -311,7 +311,7 @@ inline bool korlatos(const Asztal& a) { return a.emberek_szama <= 1; }
 }  // namespace
 
 int32_t kiertekeles(const Asztal& a, const Jatekos& rec, const Licit& flagek) {
-    return ertekel(a, rec, komponensek(flagek));
+    return ertekel(a, rec, komponensek(flagek), a.vizsgalt_utes, a.vizsgalt_lapszam);
 }
 
 ElemzesEredmeny jatek_kereses(Asztal& a, Jatekos& rec) {
