@@ -1,8 +1,17 @@
 #include "ui/qt_felulet.h"
 
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
 #include "model/asztal.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
+#include "ui/tform4.h"
+#include "ui/tform5.h"
+#include "ui/tform6.h"
+#include "ui/tform7.h"
+#include "ui/tform8.h"
 #include "ui/urlapok.h"
 
 void QtFelulet::uzenet(Asztal&, const std::string& szoveg) {
@@ -18,17 +27,52 @@ void QtFelulet::ujrarajzolas(Asztal&) {
 
 // --- Filled by the features that bring these dialogs ---------------------------
 
-// Not yet: the bidding dialog TForm5.
-void QtFelulet::licit_dialogus(Asztal&) {}
-// Not yet: the trump dialog TForm6.
-void QtFelulet::adu_dialogus(Asztal&) {}
-// Not yet: the announcements and contras dialog TForm7.
-void QtFelulet::bejelentes_dialogus(Asztal&) {}
-// Not yet: the result table TForm8.
-void QtFelulet::eredmeny_tabla(Asztal&, const Elszamolas&) {}
-// Not yet: the players dialog TForm4.
-void QtFelulet::jatekosok_dialogus(Asztal&) {}
-// Not yet: a single-shot 1000 ms timer that clicks Button1 (through
-// `ablak_.Button1->click()`, so the view is refreshed) unless the phase or
-// `a.parti_sorszam` changed meanwhile.
-void QtFelulet::szunet_es_kattintas(Asztal&) {}
+void QtFelulet::licit_dialogus(Asztal& a) {
+    ablak_.nezet_frissites();
+    if (TForm5* f = urlapok().Form5) f->licitalas(a, *this);
+}
+
+void QtFelulet::adu_dialogus(Asztal& a) {
+    ablak_.nezet_frissites();
+    if (TForm6* f = urlapok().Form6) f->valasztas(a, *this);
+}
+
+void QtFelulet::bejelentes_dialogus(Asztal& a) {
+    ablak_.nezet_frissites();
+    if (TForm7* f = urlapok().Form7) f->bejelentes(a);
+}
+
+// The result table, modal; the table behind it shows the finished deal.
+void QtFelulet::eredmeny_tabla(Asztal& a, const Elszamolas& e) {
+    ablak_.nezet_frissites();
+    if (TForm8* f = urlapok().Form8) {
+        f->kitoltes(a, e);
+        f->exec();
+    }
+}
+void QtFelulet::jatekosok_dialogus(Asztal& a) {
+    ablak_.nezet_frissites();
+    if (TForm4* f = urlapok().Form4) f->megnyitas(a);
+}
+
+void QtFelulet::szunet_es_kattintas(Asztal& a) {
+    // The last card shows while the window waits; it stays responsive meanwhile.
+    ablak_.nezet_frissites();
+    ablak_.repaint();
+    const int fazis = a.fazis;
+    const unsigned parti = a.parti_sorszam;
+    QTimer::singleShot(szunet_ms, &ablak_,
+                       [this, &a, fazis, parti] { fuggo_kattintas(a, fazis, parti); });
+}
+
+void QtFelulet::fuggo_kattintas(Asztal& a, int fazis, unsigned parti) {
+    if (a.fazis != fazis || a.parti_sorszam != parti) return;
+    // A dialog the person opened meanwhile (players, help) is closed first.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(100, &ablak_,
+                           [this, &a, fazis, parti] { fuggo_kattintas(a, fazis, parti); });
+        return;
+    }
+    // Through the button, so the window shows the table afterwards as after any click.
+    ablak_.Button1->click();
+}
