@@ -1,0 +1,40 @@
+#include "ablak_teszt.h"
+
+#include <QTest>
+
+namespace teszt {
+
+ModalFelelo::ModalFelelo(std::function<void(QWidget*)> valasz, int ms)
+    : valasz_(std::move(valasz)), figyelo_(new QTimer), orkutya_(new QTimer) {
+    // Polls from inside the modal loop: the first tick after the dialog opened
+    // answers it; each answer re-arms for the next dialog.
+    figyelo_->setInterval(0);
+    QObject::connect(figyelo_.get(), &QTimer::timeout, [this] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible()) return;
+        ++db_;
+        valasz_(w);
+    });
+    figyelo_->start();
+    orkutya_->setSingleShot(true);
+    QObject::connect(orkutya_.get(), &QTimer::timeout, [] {
+        while (QWidget* w = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "a dialog was left open: " << w->windowTitle().toStdString();
+            w->close();
+        }
+    });
+    orkutya_->start(ms);
+}
+
+ModalFelelo::~ModalFelelo() = default;
+
+void AblakTeszt::SetUp() {
+    urlapok_letrehozasa();
+    f = urlapok().Form1;
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f));
+}
+
+void AblakTeszt::TearDown() { urlapok_torlese(); }
+
+}  // namespace teszt

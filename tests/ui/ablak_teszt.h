@@ -1,0 +1,43 @@
+#pragma once
+// Shared pieces of the window tests: a fresh set of the ten windows per test, and
+// answering modal dialogs from the event loop so that a missed dialog fails the
+// test instead of hanging it.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "ui/tform1.h"
+#include "ui/urlapok.h"
+
+namespace teszt {
+
+// Answers modal dialogs as they open. `valasz` runs on each dialog in turn (by a
+// zero-time timer inside the dialog's own loop); the watchdog closes whatever is
+// still open after `ms` milliseconds and fails the test.
+class ModalFelelo {
+public:
+    explicit ModalFelelo(std::function<void(QWidget*)> valasz, int ms = 5000);
+    ~ModalFelelo();
+    int megvalaszolt() const { return db_; }
+
+private:
+    std::function<void(QWidget*)> valasz_;
+    std::unique_ptr<QTimer> figyelo_;
+    std::unique_ptr<QTimer> orkutya_;
+    int db_ = 0;
+};
+
+// Creates TForm1 .. TForm10 and shows the main window; destroys them afterwards.
+class AblakTeszt : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    TForm1* f = nullptr;
+};
+
+}  // namespace teszt

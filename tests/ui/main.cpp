@@ -1,0 +1,39 @@
+// The window tests' main(): offscreen unless a display is given, the build tree
+// as working directory, one application object for every test.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QString>
+#include <cstdio>
+
+#include "ui/urlapok.h"
+
+namespace {
+
+// The offscreen platform reports every window operation it cannot do; those
+// lines say nothing about our windows.
+QtMessageHandler alap = nullptr;
+
+void uzenetek(QtMsgType tipus, const QMessageLogContext& hely, const QString& szoveg) {
+    if (szoveg.startsWith("This plugin does not support")) return;
+    if (szoveg.startsWith("QStandardPaths:")) return;
+    if (alap)
+        alap(tipus, hely, szoveg);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(szoveg));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleTest(&argc, argv);
+    // Death tests re-run this program instead of forking a running Qt application.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QDir::setCurrent(QString::fromUtf8(ULTI_BUILD_DIR));
+    alap = qInstallMessageHandler(uzenetek);
+    UltiAlkalmazas app(argc, argv);
+    return RUN_ALL_TESTS();
+}
