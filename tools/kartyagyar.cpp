@@ -446,7 +446,7 @@ QImage nevjegy() {
     p.drawRoundedRect(QRectF(4, 4, 190, 292), 10, 10);
     const int szinek_sorrend[4] = {0, 1, 2, 3};
     for (int i = 0; i < 4; ++i)
-        lap_forgatva(p, lap_kep(szinek_sorrend[i], 7), QPointF(99, 250), -33 + 22 * i, 1.45);
+        lap_forgatva(p, lap_kep(szinek_sorrend[i], 7), QPointF(99, 262), -27 + 18 * i, 1.3);
     QFont f("DejaVu Serif");
     f.setBold(true);
     f.setPixelSize(30);
