@@ -446,13 +446,13 @@ QImage nevjegy() {
     p.drawRoundedRect(QRectF(4, 4, 190, 292), 10, 10);
     const int szinek_sorrend[4] = {0, 1, 2, 3};
     for (int i = 0; i < 4; ++i)
-        lap_forgatva(p, lap_kep(szinek_sorrend[i], 7), QPointF(99, 262), -27 + 18 * i, 1.3);
+        lap_forgatva(p, lap_kep(szinek_sorrend[i], 7), QPointF(99, 272), -24 + 16 * i, 1.3);
     QFont f("DejaVu Serif");
     f.setBold(true);
-    f.setPixelSize(30);
+    f.setPixelSize(40);
     p.setFont(f);
     p.setPen(QColor(255, 240, 190));
-    p.drawText(QRectF(4, 10, 190, 40), Qt::AlignCenter, "ULTI");
+    p.drawText(QRectF(4, 18, 190, 56), Qt::AlignCenter, "ULTI");
     // The right half stays white for the texts of the dialog.
     p.setPen(QPen(QColor(0, 110, 0), 2));
     p.drawLine(QPointF(206, 60), QPointF(384, 60));
@@ -465,8 +465,8 @@ QImage ikon() {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    lap_forgatva(p, lap_kep(0, 7), QPointF(26, 62), -16, 0.56);
-    lap_forgatva(p, lap_kep(3, 7), QPointF(38, 62), 14, 0.56);
+    lap_forgatva(p, lap_kep(0, 7), QPointF(27, 61), -12, 0.48);
+    lap_forgatva(p, lap_kep(3, 7), QPointF(37, 61), 12, 0.48);
     return img;
 }
 
