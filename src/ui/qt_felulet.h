@@ -19,6 +19,13 @@ public:
     void szunet_es_kattintas(Asztal& a) override;
     void ujrarajzolas(Asztal& a) override;
 
+    // The pause before a computer card; window tests shorten it.
+    int szunet_ms = 1000;
+
 private:
+    // The click a pause left pending: dropped when the phase or the deal changed,
+    // held back while a modal dialog is open.
+    void fuggo_kattintas(Asztal& a, int fazis, unsigned parti);
+
     TForm1& ablak_;
 };

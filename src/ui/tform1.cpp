@@ -18,6 +18,8 @@
 #include <ctime>
 
 #include "model/kartya.h"
+#include "table/folyam.h"
+#include "table/jatekosok.h"
 #include "table/rajzolas.h"
 #include "ui/kattinthato.h"
 #include "ui/sugo.h"
@@ -324,10 +326,8 @@ void TForm1::showEvent(QShowEvent* e) {
 
 // --- The table -----------------------------------------------------------------
 
-// The phase machine behind the main button comes with the deal cycle.
-void TForm1::Button1Click() {}
-// "Passz" comes with the auction.
-void TForm1::Button2Click() {}
+void TForm1::Button1Click() { button1_kattintas(a, felulet); }
+void TForm1::Button2Click() { button2_kattintas(a, felulet); }
 
 void TForm1::Image1Click() { kezkep_kattintas(1); }
 void TForm1::Image2Click() { kezkep_kattintas(2); }
@@ -339,18 +339,16 @@ void TForm1::Image7Click() { kezkep_kattintas(7); }
 void TForm1::Image8Click() { kezkep_kattintas(8); }
 void TForm1::Image9Click() { kezkep_kattintas(9); }
 void TForm1::Image10Click() { kezkep_kattintas(10); }
-// Discards and play with the ten hand pictures come with the trick play.
-void TForm1::kezkep_kattintas(int) {}
+void TForm1::kezkep_kattintas(int k) { kep_kattintas(a, felulet, k); }
 
 void TForm1::Image11Click() { talon_kattintas(a); }
 void TForm1::Image12Click() { talon_kattintas(a); }
 void TForm1::Image13Click() { image13_kattintas(a); }
 void TForm1::Image14Click() { image14_kattintas(a); }
 
-// The name boxes open the players dialog, which comes with it.
-void TForm1::Memo2Click() {}
-void TForm1::Memo3Click() {}
-void TForm1::Memo4Click() {}
+void TForm1::Memo2Click() { nevdoboz_kattintas(a, felulet, 0); }
+void TForm1::Memo3Click() { nevdoboz_kattintas(a, felulet, 1); }
+void TForm1::Memo4Click() { nevdoboz_kattintas(a, felulet, 2); }
 
 // --- Tool bar ------------------------------------------------------------------
 
@@ -359,8 +357,7 @@ void TForm1::SpeedButton1Click() { uj_parti_gomb(a); }
 void TForm1::SpeedButton2Click() {}
 void TForm1::SpeedButton3Click() {}
 void TForm1::SpeedButton4Click() {}
-// The recommended card comes with the computer's card choice.
-void TForm1::SpeedButton5Click() {}
+void TForm1::SpeedButton5Click() { segitseg_kattintas(a); }
 void TForm1::SpeedButton7Click() { atrendezes(a); }
 
 // --- Menu ----------------------------------------------------------------------

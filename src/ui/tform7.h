@@ -1,10 +1,39 @@
 #pragma once
-// Announcements, contras and recontras.
+// "Jelentések és kontrák": the forty and twenties and the contras of a human before
+// his first card, or a human declarer's recontras at the second trick. The boxes
+// mirror `a.bej_dlg`, prepared by `bejelentes_elokeszites`.
 
 #include <QDialog>
 
+struct Asztal;
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+
 class TForm7 : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TForm7(QWidget* szulo = nullptr);
+
+    // Shows the prepared dialog modally until "Kész"; every click writes the field
+    // of the seat on turn, "Kész" its announced melds.
+    void bejelentes(Asztal& a);
+
+    QGroupBox* GroupBox1;     // "Negyven"
+    QGroupBox* GroupBox2;     // "Húsz"
+    QGroupBox* GroupBox3;     // contras or recontras of the colour games
+    QGroupBox* GroupBox4;     // ... of the colourless games
+    QCheckBox* CheckBox[18];  // CheckBox1 .. CheckBox17 (index 0 unused)
+    QPushButton* Button1;     // "Kész"
+
+  public slots:
+    void Button1Click();
+
+  protected:
+    void reject() override {}
+
+  private:
+    void frissites();
+
+    Asztal* a_ = nullptr;
 };
