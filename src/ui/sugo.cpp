@@ -38,6 +38,13 @@ void SugoAblak::megnyitas(const QString& fajl) {
             Szoveg->setSource(cim, QTextDocument::HtmlResource);
     }
     Szoveg->verticalScrollBar()->setValue(0);
+    // The first time over the middle of the main window; later where the user left it.
+    if (!isVisible() && !elhelyezve_ && parentWidget()) {
+        QRect keret = frameGeometry();
+        keret.moveCenter(parentWidget()->window()->frameGeometry().center());
+        move(keret.topLeft());
+        elhelyezve_ = true;
+    }
     show();
     raise();
     activateWindow();

@@ -14,4 +14,7 @@ public:
     void megnyitas(const QString& fajl);
 
     QTextBrowser* Szoveg;
+
+private:
+    bool elhelyezve_ = false;
 };
