@@ -136,3 +136,10 @@ SzerkKesz szerkeszto_kesz(Asztal& a) {
     a.soron = elso_licitalo(a);
     return SzerkKesz::Bezar;
 }
+
+void szerkeszto_elvetes(Asztal& a) {
+    if (!a.kezi_osztas) return;
+    a.kezi_osztas = 0;
+    a.oszto = (a.oszto + 2) % 3;
+    a.soron = (a.oszto + 1) % 3;
+}

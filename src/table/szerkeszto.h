@@ -51,3 +51,8 @@ enum class SzerkKesz {
 };
 // `Button1Click` ("Kész").
 SzerkKesz szerkeszto_kesz(Asztal& a);
+
+// The editor closed without "Kész" (Escape, the window manager): the half-laid
+// cards must not reach the next deal, so it is shuffled as usual, from the dealer
+// there was before the editor opened.
+void szerkeszto_elvetes(Asztal& a);

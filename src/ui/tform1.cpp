@@ -17,12 +17,16 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "analysis/jelentes.h"
 #include "model/kartya.h"
+#include "save/mentes.h"
 #include "table/folyam.h"
 #include "table/jatekosok.h"
 #include "table/rajzolas.h"
+#include "table/szerkeszto.h"
 #include "ui/kattinthato.h"
 #include "ui/sugo.h"
+#include "ui/tform3.h"
 #include "ui/tform9.h"
 #include "ui/urlapok.h"
 
@@ -353,30 +357,33 @@ void TForm1::Memo4Click() { nevdoboz_kattintas(a, felulet, 2); }
 // --- Tool bar ------------------------------------------------------------------
 
 void TForm1::SpeedButton1Click() { uj_parti_gomb(a); }
-// The analysis commands come with the analysis reports.
-void TForm1::SpeedButton2Click() {}
-void TForm1::SpeedButton3Click() {}
-void TForm1::SpeedButton4Click() {}
+// The analysis tool-bar buttons: the same bodies as their menu items.
+void TForm1::SpeedButton2Click() { elemzes_jelentes(a); }
+void TForm1::SpeedButton3Click() { variacio_jelentes(a); }
+void TForm1::SpeedButton4Click() { kinel_jelentes(a); }
 void TForm1::SpeedButton5Click() { segitseg_kattintas(a); }
 void TForm1::SpeedButton7Click() { atrendezes(a); }
 
 // --- Menu ----------------------------------------------------------------------
 
 void TForm1::jjtk1Click() { uj_jatek(a); }
-// Saving and loading come with the saved deal.
-void TForm1::Ments1Click() {}
-void TForm1::Betlts1Click() {}
-// The deal editor comes with TForm3.
-void TForm1::Szerkeszts1Click() {}
-// The analysis commands come with the analysis reports.
-void TForm1::Szmll1Click() {}
-void TForm1::Varici1Click() {}
+// "mentes.txt" in the working directory. A bad file is refused by the loader
+// without touching the table, so there is nothing to report here.
+void TForm1::Ments1Click() { mentes(a); }
+void TForm1::Betlts1Click() { betoltes(a); }
+
+void TForm1::Szerkeszts1Click() {
+    if (!szerkeszto_nyitas(a)) return;
+    if (TForm3* f = urlapok().Form3) f->szerkesztes(a, felulet);
+}
+
+void TForm1::Szmll1Click() { elemzes_jelentes(a); }
+void TForm1::Varici1Click() { variacio_jelentes(a); }
 
 // Ends the process at once: nothing is asked or saved.
 void TForm1::Kilps1Click() { std::exit(-1); }
 
-// The players dialog comes with TForm4.
-void TForm1::Jtkosok1Click() {}
+void TForm1::Jtkosok1Click() { jatekosok_menu(a, felulet); }
 
 void TForm1::Lers1Click() {
     sugo_fajl() = QString::fromUtf8(SUGO_FAJL);

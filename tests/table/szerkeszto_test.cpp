@@ -296,4 +296,25 @@ TEST_F(Szerkeszto, AFullLayoutTakesNoMoreCards) {
     EXPECT_EQ(allapot(a), elotte);
 }
 
+TEST_F(Szerkeszto, ClosingWithoutKeszLeavesTheNextDealToTheShuffle) {
+    // Opening moved the dealer from 2 to 0; a shuffled deal after closing must come
+    // from dealer 2 again, as if the editor had never opened.
+    valaszt("Piros Ász, Tök 7, Zöld 9");
+    szerkeszto_elvetes(a);
+    EXPECT_EQ(a.kezi_osztas, 0);
+    EXPECT_EQ(a.oszto, 2);
+    kevert_osztas(a);
+    EXPECT_EQ(a.oszto, 0);
+    // Once the deal is complete and accepted there is nothing to abandon.
+    ASSERT_TRUE(szerkeszto_nyitas(a));
+    valaszt(KEZ1);
+    valaszt(TALON);
+    ASSERT_EQ(szerkeszto_kesz(a), SzerkKesz::Bezar);
+    const std::string kesz = allapot(a);
+    a.kezi_osztas = 0;  // the deal was played
+    szerkeszto_elvetes(a);
+    a.kezi_osztas = 1;
+    EXPECT_EQ(allapot(a), kesz);
+}
+
 }  // namespace
