@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "model/asztal.h"
 #include "table/dialogusok.h"
@@ -115,6 +116,10 @@ void TForm5::Button1Click() {
         accept();
         return;
     }
-    // The message comes up over the dialog, which stays open.
-    if (f_) f_->uzenet(*a_, hiba);
+    // The message comes up over the dialog, which stays open. It opens once this
+    // click is over, so whoever pressed "Kész" (a test's timer, say) is not left
+    // waiting inside a second modal loop.
+    QTimer::singleShot(0, this, [this, hiba] {
+        if (a_ && f_ && isVisible()) f_->uzenet(*a_, hiba);
+    });
 }

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "model/asztal.h"
 #include "table/dialogusok.h"
@@ -69,8 +70,12 @@ void TForm6::frissites() {
 void TForm6::Button1Click() {
     if (!a_) return;
     const std::string hiba = adu_kesz(*a_);
-    if (hiba.empty())
+    if (hiba.empty()) {
         accept();
-    else if (f_)
-        f_->uzenet(*a_, hiba);
+        return;
+    }
+    // As in the bidding dialog: the message opens once this click is over.
+    QTimer::singleShot(0, this, [this, hiba] {
+        if (a_ && f_ && isVisible()) f_->uzenet(*a_, hiba);
+    });
 }
