@@ -1,0 +1,145 @@
+// The click storm: the real main window takes thousands of random clicks on every
+// picture, button, name box, menu item and tool-bar button, in every phase, with
+// the modal dialogs answered at random, and the table state is checked after each.
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+#include <random>
+
+#include "ablak_teszt.h"
+#include "table/invariansok.h"
+#include "ui/kattinthato.h"
+
+namespace {
+
+using teszt::AblakTeszt;
+
+long long kornyezet(const char* nev, long long alap) {
+    const QByteArray v = qgetenv(nev);
+    return v.isEmpty() ? alap : v.toLongLong();
+}
+
+// One random action on the dialog on top: tick a box or press a button. A dialog
+// without buttons (the about box) is closed as with its close box.
+void veletlen_valasz(QWidget* w, std::mt19937& rng) {
+    QList<QAbstractButton*> dobozok, gombok;
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+        if (!b->isVisible() || !b->isEnabled()) continue;
+        if (qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b))
+            dobozok.push_back(b);
+        else
+            gombok.push_back(b);
+    }
+    if (gombok.isEmpty() && dobozok.isEmpty()) {
+        w->close();
+        return;
+    }
+    if (!dobozok.isEmpty() && (gombok.isEmpty() || rng() % 10 < 6)) {
+        dobozok[static_cast<int>(rng() % dobozok.size())]->click();
+        return;
+    }
+    gombok[static_cast<int>(rng() % gombok.size())]->click();
+}
+
+TEST_F(AblakTeszt, ClickStormKeepsTheTableSound) {
+    const unsigned mag = static_cast<unsigned>(kornyezet("ULTI_VIHAR_MAG", 20261208));
+    const long long kattintasok = kornyezet("ULTI_VIHAR_KATTINTAS", 2500);
+    std::mt19937 rng(mag);
+
+    f->felulet.szunet_ms = 0;
+    auto olvasas = std::make_shared<long long>(0);
+    f->a.ora = [olvasas] { return ++*olvasas / 2; };  // searches stop after ~2000 steps
+
+    // The answerer: polls for the dialog on top and makes one random move in it
+    // from a fresh zero-time timer, so a dialog opened by that move (a refusal over
+    // the bidding dialog, the tricks viewer over the result table) is answered too.
+    long long valaszok = 0;
+    bool foglalt = false;
+    QTimer figyelo;
+    figyelo.setInterval(1);
+    QObject::connect(&figyelo, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (foglalt || !w || !w->isVisible()) return;
+        foglalt = true;
+        QTimer::singleShot(0, w, [&, w] {
+            foglalt = false;
+            if (QApplication::activeModalWidget() != w || !w->isVisible()) return;
+            ++valaszok;
+            veletlen_valasz(w, rng);
+        });
+    });
+    figyelo.start();
+
+    // Everything a person can reach: shown pictures and buttons, enabled menu items
+    // ("Kilépés" ends the process and stays out).
+    std::vector<std::function<bool()>> celok;
+    for (int k = 1; k <= 37; ++k)
+        celok.push_back([this, k] {
+            if (!f->Image[k]->isVisible()) return false;
+            QTest::mouseClick(f->Image[k], Qt::LeftButton);
+            return true;
+        });
+    for (QPushButton* b : {f->Button1, f->Button2})
+        celok.push_back([b] {
+            if (!b->isVisible() || !b->isEnabled()) return false;
+            QTest::mouseClick(b, Qt::LeftButton);
+            return true;
+        });
+    for (Kattinthato* m : {f->Memo2, f->Memo3, f->Memo4})
+        celok.push_back([m] {
+            QTest::mouseClick(m, Qt::LeftButton);
+            return true;
+        });
+    for (int k = 1; k <= 7; ++k)
+        celok.push_back([this, k] {
+            QToolButton* b = f->SpeedButton[k];
+            if (!b || !b->isVisible() || !b->isEnabled()) return false;
+            b->click();
+            return true;
+        });
+    for (QAction* m : {f->jjtk1, f->Ments1, f->Betlts1, f->Szerkeszts1, f->Szmll1, f->Varici1,
+                       f->Jtkosok1, f->Lers1, f->Szerz1})
+        celok.push_back([m] {
+            if (!m->isEnabled()) return false;
+            m->trigger();
+            return true;
+        });
+    // The bottom row, the talon and the main button come up far more often than
+    // the menus: celok[0..13] are Image1 .. Image14, celok[37] is Button1.
+    const int fo_gomb = 37;
+
+    long long megtortent = 0, partik_elotte = f->a.parti_sorszam;
+    for (long long i = 0; i < kattintasok; ++i) {
+        const int r = static_cast<int>(rng() % 100);
+        int cel;
+        if (r < 45)
+            cel = static_cast<int>(rng() % 14);  // the bottom row and the talon
+        else if (r < 75)
+            cel = fo_gomb;
+        else
+            cel = static_cast<int>(rng() % celok.size());
+        if (celok[static_cast<size_t>(cel)]()) ++megtortent;
+        // Let the computer's pending cards run, as the timer would.
+        for (int n = 0; n < 4; ++n) QCoreApplication::processEvents();
+        const std::string hiba = invarians_hiba(f->a);
+        ASSERT_EQ(hiba, "") << "click storm seed " << mag << ", event " << i << ", target " << cel
+                            << ", phase " << f->a.fazis;
+        ASSERT_EQ(QApplication::activeModalWidget(), nullptr)
+            << "a dialog stayed open; seed " << mag << ", event " << i;
+    }
+    const long long partik = f->a.parti_sorszam - partik_elotte;
+    std::printf("click storm: seed %u, %lld events, %lld reached a control, %lld dialog answers, "
+                "%lld deals\n",
+                mag, kattintasok, megtortent, valaszok, partik);
+    EXPECT_GT(partik, 3);
+}
+
+}  // namespace
