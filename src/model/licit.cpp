@@ -85,6 +85,12 @@ double licit_erteke(const Licit& l) {
     return v;
 }
 
+bool licit_emelheto(double v) {
+    Licit max;
+    max.piros = max.husz_szaz = max.ulti = max.negy_asz = max.teritett_durchmars = 1;
+    return v < licit_erteke(max) - 1e-9;
+}
+
 std::string ertek_szoveg(double v) {
     if (v > 0 && v < 0.15) return "1";
     if (v > 0 && v < 0.25) return "2";

@@ -66,6 +66,9 @@ bool teritett(const Licit& l);
 
 // The value of a bid: the party counts 0.1 (0.2 with Piros).
 double licit_erteke(const Licit& l);
+// Whether any bid is worth more than `v`. Piros 20-100 Ulti Négy Ász Terített
+// Durchmars (56) is the highest; above it nobody can bid, so nobody may take the talon.
+bool licit_emelheto(double v);
 // The value as shown: "1", "2", "4+1", "8", ...
 std::string ertek_szoveg(double v);
 // "Varko: Tök Ulti 4+1 Ft": the player's name and the bid.

@@ -179,7 +179,9 @@ void kez_rajzolas(Asztal& a, int32_t seat, int32_t db) {
 }
 
 void talon_kattintas(Asztal& a) {
-    if (a.fazis != F_LICIT_EMBER) return;
+    // Taking the talon commits to a higher bid; when none exists the person would be
+    // left in the bidding dialog with no way out.
+    if (a.fazis != F_LICIT_EMBER || !licit_emelheto(a.licit_ertek)) return;
     a.nezet.hint_latszik = false;
     if (a.licitek_szama > 0) a.nezet.button2_lathato = false;
     const int32_t s = a.soron;

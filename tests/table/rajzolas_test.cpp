@@ -331,6 +331,25 @@ TEST(Talon, IgnoredOutsideTheAuction) {
     }
 }
 
+TEST(Talon, StaysPutWhenNoBidCanBeatTheHighest) {
+    // After Piros 20-100 Ulti Négy Ász Terített Durchmars (56) nothing is higher: a
+    // person who took the talon could neither pass nor bid, so it cannot be taken.
+    Asztal a;
+    licitben(a);
+    a.licit_ertek = 56;
+    talon_kattintas(a);
+    talon_kattintas(a);
+    EXPECT_EQ(a.fazis, F_LICIT_EMBER);
+    EXPECT_EQ(a.benyult, 0);
+    EXPECT_EQ(a.felvevo, 1);
+    EXPECT_TRUE(a.nezet.button2_lathato);
+    a.licit_ertek = 52;
+    talon_kattintas(a);
+    EXPECT_EQ(a.benyult, 1);
+    EXPECT_TRUE(licit_emelheto(28));
+    EXPECT_FALSE(licit_emelheto(56));
+}
+
 TEST(Talon, FirstClickTurnsItUpSecondTakesIt) {
     Asztal a;
     licitben(a);

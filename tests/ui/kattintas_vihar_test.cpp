@@ -61,7 +61,7 @@ TEST_F(AblakTeszt, ClickStormKeepsTheTableSound) {
     // The answerer: polls for the dialog on top and makes one random move in it
     // from a fresh zero-time timer, so a dialog opened by that move (a refusal over
     // the bidding dialog, the tricks viewer over the result table) is answered too.
-    long long valaszok = 0;
+    long long valaszok = 0, valaszok_az_esemeny_elott = 0;
     bool foglalt = false;
     QTimer figyelo;
     figyelo.setInterval(1);
@@ -72,7 +72,13 @@ TEST_F(AblakTeszt, ClickStormKeepsTheTableSound) {
         QTimer::singleShot(0, w, [&, w] {
             foglalt = false;
             if (QApplication::activeModalWidget() != w || !w->isVisible()) return;
-            ++valaszok;
+            // A dialog that random answers cannot leave is a trap for a person too.
+            if (++valaszok - valaszok_az_esemeny_elott > 20000) {
+                ADD_FAILURE() << "no way out of " << w->windowTitle().toStdString()
+                              << "; click storm seed " << mag;
+                while (QWidget* m = QApplication::activeModalWidget()) m->close();
+                return;
+            }
             veletlen_valasz(w, rng);
         });
     });
@@ -118,6 +124,7 @@ TEST_F(AblakTeszt, ClickStormKeepsTheTableSound) {
 
     long long megtortent = 0, partik_elotte = f->a.parti_sorszam;
     for (long long i = 0; i < kattintasok; ++i) {
+        valaszok_az_esemeny_elott = valaszok;
         const int r = static_cast<int>(rng() % 100);
         int cel;
         if (r < 45)
