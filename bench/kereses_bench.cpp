@@ -25,6 +25,7 @@
 #include "analysis/kereses.h"
 #include "analysis/szabalyok.h"
 #include "bench.h"
+#include "table/folyam.h"
 #include "model/asztal.h"
 #include "model/osztas.h"
 
@@ -126,19 +127,6 @@ uint64_t leosztas(Asztal& a, const Szerzodes& sz, uint64_t mag) {
             }
         }
     }
-}
-
-// The turn advance after a recorded card.
-void tovabb(Asztal& a) {
-    a.soron = kovetkezo(a.soron);
-    if (a.utes_lapszam < 2) {
-        ++a.utes_lapszam;
-        return;
-    }
-    a.soron = a.utes_nyero[a.utes_szam][2];
-    a.utes_lapszam = 0;
-    if (a.utes_szam == 9) a.fazis = F_VEGE;
-    ++a.utes_szam;
 }
 
 double ms_ota(std::chrono::steady_clock::time_point t0) {
@@ -306,7 +294,7 @@ int kereses_bench(const std::vector<std::string>& args) {
                     ++a.utes_szam;
                     break;
                 }
-                tovabb(a);
+                tovabblepes(a);
             }
             kartyak += '|';
         }

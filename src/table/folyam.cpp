@@ -81,20 +81,6 @@ std::string szam_szoveg(double v) {
     return ss.str();
 }
 
-// The turn advance after a card: the next seat, or after a third card the trick's
-// winner leads the next trick; the tenth trick ends the deal.
-void tovabblepes(Asztal& a) {
-    a.soron = kovetkezo(a.soron);
-    if (a.utes_lapszam < 2) {
-        ++a.utes_lapszam;
-        return;
-    }
-    a.soron = a.utes_nyero[a.utes_szam][2];
-    a.utes_lapszam = 0;
-    if (a.utes_szam == 9) a.fazis = F_VEGE;
-    ++a.utes_szam;
-}
-
 // After a card: the end of the deal, or whose kind of turn comes next.
 void kovetkezo_fazis(Asztal& a) {
     if (a.fazis == F_VEGE) {
@@ -127,6 +113,18 @@ void rekontra_ajanlat(Asztal& a, Felulet& f) {
 }
 
 }  // namespace
+
+void tovabblepes(Asztal& a) {
+    a.soron = kovetkezo(a.soron);
+    if (a.utes_lapszam < 2) {
+        ++a.utes_lapszam;
+        return;
+    }
+    a.soron = a.utes_nyero[a.utes_szam][2];
+    a.utes_lapszam = 0;
+    if (a.utes_szam == 9) a.fazis = F_VEGE;
+    ++a.utes_szam;
+}
 
 bool licit_lezarult(const Asztal& a) {
     return a.passzok >= 3 || a.licitek_szama >= LICIT_NAPLO_MERET;

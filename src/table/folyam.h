@@ -45,6 +45,10 @@ void licit_vege(Asztal& a, Felulet& f);
 // The declarer's trump announcement, for a free trump suit only.
 void adu_bemondas(Asztal& a);
 
+// The turn advance after a recorded card: the next seat, or after a third card the
+// trick's winner leads the next trick; the tenth trick ends the deal (`fazis` 6).
+void tovabblepes(Asztal& a);
+
 // The computer's card in phase 5.
 void gep_lapja(Asztal& a, Felulet& f);
 

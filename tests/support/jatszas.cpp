@@ -5,20 +5,9 @@
 #include "ai/kovetes.h"
 #include "analysis/szabalyok.h"
 #include "support/kezek.h"
+#include "table/folyam.h"
 
 namespace teszt {
-
-void tovabblepes(Asztal& a) {
-    const bool harmadik = a.utes_lapszam == 2;
-    a.soron = kovetkezo(a.soron);
-    a.utes_lapszam += 1;
-    if (harmadik) {
-        a.soron = a.utes_nyero[a.utes_szam][2];
-        a.utes_lapszam = 0;
-        if (a.utes_szam == 9) a.fazis = F_VEGE;
-        a.utes_szam += 1;
-    }
-}
 
 bool kijatszas(Asztal& a, const std::string& nev) {
     if (a.fazis == F_VEGE || a.utes_szam > 9) return false;

@@ -19,7 +19,4 @@ bool kijatszas(Asztal& a, const std::string& nev);
 // first card that cannot be played.
 void kijatszasok(Asztal& a, const std::string& lista);
 
-// The turn advance after a recorded card, as the table flow makes it.
-void tovabblepes(Asztal& a);
-
 }  // namespace teszt
