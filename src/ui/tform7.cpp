@@ -30,6 +30,17 @@ TForm7::TForm7(QWidget* szulo) : QDialog(szulo) {
     GroupBox3->setGeometry(104, 4, 141, 189);
     GroupBox4 = new QGroupBox(QString::fromUtf8("Kontrák színnélküli játékban"), this);
     GroupBox4->setGeometry(252, 4, 141, 160);
+    // The recontra captions are the longest: the two contra boxes take the room the
+    // meld boxes do not need, and set their titles a little narrower.
+    GroupBox1->setGeometry(4, 4, 88, 45);
+    GroupBox2->setGeometry(4, 54, 88, 89);
+    GroupBox3->setGeometry(96, 4, 141, 189);
+    GroupBox4->setGeometry(241, 4, 156, 160);
+    for (QGroupBox* g : {GroupBox3, GroupBox4}) {
+        QFont cim = font();
+        cim.setStretch(QFont::SemiCondensed);
+        g->setFont(cim);
+    }
     GroupBox1->setObjectName("GroupBox1");
     GroupBox2->setObjectName("GroupBox2");
     GroupBox3->setObjectName("GroupBox3");
@@ -62,7 +73,8 @@ TForm7::TForm7(QWidget* szulo) : QDialog(szulo) {
     for (int k = 1; k <= 17; ++k) {
         QCheckBox* c = new QCheckBox(QString::fromUtf8(helyek[k].felirat), helyek[k].doboz);
         c->setObjectName(QString("CheckBox%1").arg(k));
-        c->setGeometry(10, 20 + 23 * helyek[k].sor, 126, 20);
+        c->setGeometry(6, 20 + 23 * helyek[k].sor, 132, 20);
+        c->setFont(font());
         connect(c, &QCheckBox::clicked, this, [this, k](bool be) {
             if (!a_) return;
             bejelentes_kattintas(*a_, k, be);
