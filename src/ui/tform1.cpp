@@ -72,10 +72,7 @@ TForm1::TForm1(QWidget* szulo) : QMainWindow(szulo) {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon("kartya/ikon.png"));
-    QFont betu;
-    betu.setFamilies({"MS Sans Serif", "DejaVu Sans", "Sans Serif"});
-    betu.setPointSize(8);
-    setFont(betu);
+    setFont(kis_betu());
     setCursor(Qt::PointingHandCursor);
 
     Tabla = new QWidget(this);

@@ -7,6 +7,7 @@
 #include "model/kartya.h"
 #include "scoring/elszamolas.h"
 #include "ui/kattinthato.h"
+#include "ui/urlapok.h"
 
 namespace {
 
@@ -15,13 +16,8 @@ QString u8(const std::string& s) { return QString::fromUtf8(s.c_str(), static_ca
 }  // namespace
 
 TForm10::TForm10(QWidget* szulo) : QDialog(szulo) {
-    setObjectName("Form10");
-    setWindowTitle(QString::fromUtf8("Ütések"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(641, 565);
-    setAutoFillBackground(true);
+    parbeszed_keret(this, "Form10", "Ütések", 641, 565, Qt::blue);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::blue);
     pal.setColor(QPalette::WindowText, Qt::white);
     setPalette(pal);
 

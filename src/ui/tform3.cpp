@@ -8,6 +8,7 @@
 #include "table/felulet.h"
 #include "table/szerkeszto.h"
 #include "ui/kattinthato.h"
+#include "ui/urlapok.h"
 
 namespace {
 
@@ -29,15 +30,7 @@ const Kezelo valaszto_kezelok[32] = {
 }  // namespace
 
 TForm3::TForm3(QWidget* szulo) : QDialog(szulo) {
-    setObjectName("Form3");
-    setWindowTitle(QString::fromUtf8("Kártyalap szerkesztő"));
-    // No buttons in the title bar: the editor is left through "Kész".
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(638, 576);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0, 128, 0));
-    setPalette(p);
+    parbeszed_keret(this, "Form3", "Kártyalap szerkesztő", 638, 576, QColor(0, 128, 0));
 
     // The picker: four rows of eight, 64 x 50, showing the top of each card.
     for (int i = 0; i < 32; ++i) {

@@ -11,6 +11,7 @@
 
 #include "model/asztal.h"
 #include "table/jatekosok.h"
+#include "ui/urlapok.h"
 
 namespace {
 
@@ -30,15 +31,7 @@ protected:
 }  // namespace
 
 TForm4::TForm4(QWidget* szulo) : QDialog(szulo) {
-    setObjectName("Form4");
-    setWindowTitle(QString::fromUtf8("Játékosok"));
-    // No buttons in the title bar: the dialog is left through "OK".
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(544, 245);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0, 128, 0));
-    setPalette(p);
+    parbeszed_keret(this, "Form4", "Játékosok", 544, 245, QColor(0, 128, 0));
 
     const int bal[3] = {56, 232, 408};
     QLabel** fej[3] = {&Label1, &Label2, &Label3};

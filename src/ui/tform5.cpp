@@ -11,10 +11,9 @@
 #include "model/asztal.h"
 #include "table/dialogusok.h"
 #include "table/felulet.h"
+#include "ui/urlapok.h"
 
 namespace {
-
-const QColor LIME(0, 255, 0);
 
 // Sets a radio button without the group's exclusivity getting in the way, so all
 // six can be clear.
@@ -28,19 +27,9 @@ void radio_allitas(QRadioButton* r, bool be) {
 }  // namespace
 
 TForm5::TForm5(QWidget* szulo) : QDialog(szulo) {
-    setObjectName("Form5");
-    setWindowTitle(QString::fromUtf8("Licitálás"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(153, 391);
-    // The program's small dialog font, so every caption fits its box.
-    QFont betu;
-    betu.setFamilies({"MS Sans Serif", "DejaVu Sans", "Sans Serif"});
-    betu.setPointSize(8);
-    setFont(betu);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, LIME);
-    setPalette(pal);
+    parbeszed_keret(this, "Form5", "Licitálás", 153, 391, LIME_HATTER);
+    // The small font, so every caption fits its box.
+    setFont(kis_betu());
 
     GroupBox1 = new QGroupBox(QString::fromUtf8("Színes bemondások"), this);
     GroupBox1->setObjectName("GroupBox1");

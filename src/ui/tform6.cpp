@@ -8,21 +8,12 @@
 #include "model/asztal.h"
 #include "table/dialogusok.h"
 #include "table/felulet.h"
+#include "ui/urlapok.h"
 
 TForm6::TForm6(QWidget* szulo) : QDialog(szulo) {
-    setObjectName("Form6");
-    setWindowTitle(QString::fromUtf8("Tromfolósdi"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(200, 136);
-    // The program's small dialog font, so every caption fits its box.
-    QFont betu;
-    betu.setFamilies({"MS Sans Serif", "DejaVu Sans", "Sans Serif"});
-    betu.setPointSize(8);
-    setFont(betu);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 255, 0));
-    setPalette(pal);
+    parbeszed_keret(this, "Form6", "Tromfolósdi", 200, 136, LIME_HATTER);
+    // The small font, so every caption fits its box.
+    setFont(kis_betu());
 
     GroupBox1 = new QGroupBox(QString::fromUtf8("Az adu színe"), this);
     GroupBox1->setObjectName("GroupBox1");

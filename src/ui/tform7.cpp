@@ -6,21 +6,12 @@
 
 #include "model/asztal.h"
 #include "table/dialogusok.h"
+#include "ui/urlapok.h"
 
 TForm7::TForm7(QWidget* szulo) : QDialog(szulo) {
-    setObjectName("Form7");
-    setWindowTitle(QString::fromUtf8("Jelentések és kontrák"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(401, 201);
-    // The program's small dialog font, so every caption fits its box.
-    QFont betu;
-    betu.setFamilies({"MS Sans Serif", "DejaVu Sans", "Sans Serif"});
-    betu.setPointSize(8);
-    setFont(betu);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 255, 0));
-    setPalette(pal);
+    parbeszed_keret(this, "Form7", "Jelentések és kontrák", 401, 201, LIME_HATTER);
+    // The small font, so every caption fits its box.
+    setFont(kis_betu());
 
     GroupBox1 = new QGroupBox(QString::fromUtf8("Negyven"), this);
     GroupBox1->setGeometry(8, 4, 89, 45);

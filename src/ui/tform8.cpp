@@ -18,14 +18,8 @@ QString u8(const std::string& s) { return QString::fromUtf8(s.c_str(), static_ca
 }  // namespace
 
 TForm8::TForm8(QWidget* szulo) : QDialog(szulo) {
-    setObjectName("Form8");
-    setWindowTitle(QString::fromUtf8("Eredménytáblázat"));
-    // No border icons: the dialog closes with "Kész" only.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(643, 255);
-    setAutoFillBackground(true);
+    parbeszed_keret(this, "Form8", "Eredménytáblázat", 643, 255, TENGERKEK);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, TENGERKEK);
     pal.setColor(QPalette::WindowText, Qt::white);
     setPalette(pal);
 

@@ -1,5 +1,6 @@
 #include "ui/urlapok.h"
 
+#include <QDialog>
 #include <QMessageBox>
 #include <cstdlib>
 #include <exception>
@@ -60,4 +61,23 @@ void vegzetes_hiba(const QString& szoveg) {
     QMessageBox doboz(QMessageBox::Critical, QStringLiteral("Kotlan"), szoveg, QMessageBox::Ok);
     doboz.exec();
     std::exit(EXIT_FAILURE);
+}
+
+QFont kis_betu() {
+    QFont betu;
+    betu.setFamilies({"MS Sans Serif", "DejaVu Sans", "Sans Serif"});
+    betu.setPointSize(8);
+    return betu;
+}
+
+void parbeszed_keret(QDialog* d, const char* nev, const char* felirat, int szel, int mag,
+                     const QColor& hatter) {
+    d->setObjectName(nev);
+    d->setWindowTitle(QString::fromUtf8(felirat));
+    d->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    d->setFixedSize(szel, mag);
+    d->setAutoFillBackground(true);
+    QPalette pal = d->palette();
+    pal.setColor(QPalette::Window, hatter);
+    d->setPalette(pal);
 }

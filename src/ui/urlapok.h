@@ -4,7 +4,11 @@
 // of an exception that reaches the event loop.
 
 #include <QApplication>
+#include <QColor>
+#include <QFont>
 #include <QString>
+
+class QDialog;
 
 class TForm1;
 class TForm2;
@@ -29,6 +33,17 @@ struct Urlapok {
     TForm9* Form9 = nullptr;
     TForm10* Form10 = nullptr;
 };
+
+// The program's small font ("MS Sans Serif" at 8 points where it exists).
+QFont kis_betu();
+
+// The frame of a fixed-size dialog without border icons (it is left through its own
+// button): object name, caption, size and background colour.
+void parbeszed_keret(QDialog* d, const char* nev, const char* felirat, int szel, int mag,
+                     const QColor& hatter);
+
+// The lime of the auction and announcement dialogs.
+inline const QColor LIME_HATTER(0, 255, 0);
 
 // The windows of this process.
 Urlapok& urlapok();
