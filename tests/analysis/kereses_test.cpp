@@ -36,52 +36,7 @@ void ismeretek(Asztal& a) {
         for (const Kartyalap& k : a.talon) j.hol[k.szin][k.ertek] = HOL_TALON;
 }
 
-// An end position: the seats still hold the named cards (the same number each); every
-// other card except the talon was played earlier by some seat. The seat `soron` leads.
-void vegallas(Asztal& a, const std::string& k0, const std::string& k1, const std::string& k2,
-              const std::string& talon, std::initializer_list<int> flagek, int32_t adu,
-              int32_t felvevo, int32_t soron) {
-    const std::vector<Kartyalap> tart[3] = {teszt::lapok(k0), teszt::lapok(k1), teszt::lapok(k2)};
-    const size_t n = tart[0].size();
-    ASSERT_EQ(tart[1].size(), n);
-    ASSERT_EQ(tart[2].size(), n);
-    bool foglalt[32] = {};
-    for (const auto& v : tart)
-        for (const Kartyalap& k : v) foglalt[k.kep] = true;
-    std::vector<Kartyalap> t = teszt::lapok(talon);
-    for (const Kartyalap& k : t) foglalt[k.kep] = true;
-    // The rest, in deck order, fills the hands with cards already played.
-    std::vector<Kartyalap> tobbi;
-    for (int c = 0; c < 32; ++c)
-        if (!foglalt[c]) tobbi.push_back(kartya(c / 8, c % 8));
-    ASSERT_EQ(tobbi.size() + t.size(), 32 - 3 * n);
-    while (t.size() < 2) {
-        t.push_back(tobbi.back());
-        tobbi.pop_back();
-    }
-    std::string kez[3];
-    size_t f = 0;
-    for (int s = 0; s < 3; ++s) {
-        for (const Kartyalap& k : tart[s]) kez[s] += lap_nev(k) + ",";
-        for (size_t i = n; i < 10; ++i) kez[s] += lap_nev(tobbi[f++]) + ",";
-    }
-    teszt::leosztas(a, kez[0], kez[1], kez[2], lap_nev(t[0]) + "," + lap_nev(t[1]), adu, felvevo);
-    teszt::jatek(a, flagek, adu, felvevo);
-    ismeretek(a);
-    std::set<int> marad;
-    for (const auto& v : tart)
-        for (const Kartyalap& k : v) marad.insert(k.kep);
-    for (int s = 0; s < 3; ++s)
-        for (int i = 0; i < 10; ++i) {
-            const Kartyalap& k = a.jatekosok[s].lapok[i];
-            if (marad.count(k.kep)) continue;
-            for (Jatekos& j : a.jatekosok) j.hol[k.szin][k.ertek] = s - 10;
-        }
-    a.utes_szam = static_cast<int32_t>(10 - n);
-    a.utes_lapszam = 0;
-    a.soron = soron;
-    if (a.utes_szam > 0) a.utes_nyero[a.utes_szam - 1][2] = soron;
-}
+using teszt::vegallas;
 
 // The deal counters, the same in all three records.
 void szamlalok(Asztal& a, int32_t f_utes, int32_t e_utes, int32_t f_tizes = 0, int32_t e_tizes = 0,

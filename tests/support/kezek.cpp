@@ -1,6 +1,7 @@
 #include "support/kezek.h"
 
 #include <memory>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 
@@ -83,6 +84,52 @@ void jatek(Asztal& a, std::initializer_list<int> flagek, int32_t adu, int32_t fe
     a.utes_szam = 0;
     a.utes_lapszam = 0;
     a.fazis = a.jatekosok[felvevo].ember ? F_JATEK_EMBER : F_JATEK_GEP;
+}
+
+void vegallas(Asztal& a, const std::string& k0, const std::string& k1, const std::string& k2,
+              const std::string& talon, std::initializer_list<int> flagek, int32_t adu,
+              int32_t felvevo, int32_t soron) {
+    const std::vector<Kartyalap> tart[3] = {teszt::lapok(k0), teszt::lapok(k1), teszt::lapok(k2)};
+    const size_t n = tart[0].size();
+    if (tart[1].size() != n || tart[2].size() != n)
+        throw std::invalid_argument("an end position needs hands of one length");
+    bool foglalt[32] = {};
+    for (const auto& v : tart)
+        for (const Kartyalap& k : v) foglalt[k.kep] = true;
+    std::vector<Kartyalap> t = teszt::lapok(talon);
+    for (const Kartyalap& k : t) foglalt[k.kep] = true;
+    // The rest, in deck order, fills the hands with cards already played.
+    std::vector<Kartyalap> tobbi;
+    for (int c = 0; c < 32; ++c)
+        if (!foglalt[c]) tobbi.push_back(kartya(c / 8, c % 8));
+    while (t.size() < 2) {
+        t.push_back(tobbi.back());
+        tobbi.pop_back();
+    }
+    std::string kez[3];
+    size_t f = 0;
+    for (int s = 0; s < 3; ++s) {
+        for (const Kartyalap& k : tart[s]) kez[s] += lap_nev(k) + ",";
+        for (size_t i = n; i < 10; ++i) kez[s] += lap_nev(tobbi[f++]) + ",";
+    }
+    teszt::leosztas(a, kez[0], kez[1], kez[2], lap_nev(t[0]) + "," + lap_nev(t[1]), adu, felvevo);
+    teszt::jatek(a, flagek, adu, felvevo);
+    // Every table: its own cards, the played ones below, the talon out of play.
+    for (Jatekos& j : a.jatekosok)
+        for (const Kartyalap& k : a.talon) j.hol[k.szin][k.ertek] = HOL_TALON;
+    std::set<int> marad;
+    for (const auto& v : tart)
+        for (const Kartyalap& k : v) marad.insert(k.kep);
+    for (int s = 0; s < 3; ++s)
+        for (int i = 0; i < 10; ++i) {
+            const Kartyalap& k = a.jatekosok[s].lapok[i];
+            if (marad.count(k.kep)) continue;
+            for (Jatekos& j : a.jatekosok) j.hol[k.szin][k.ertek] = s - 10;
+        }
+    a.utes_szam = static_cast<int32_t>(10 - n);
+    a.utes_lapszam = 0;
+    a.soron = soron;
+    if (a.utes_szam > 0) a.utes_nyero[a.utes_szam - 1][2] = soron;
 }
 
 int32_t slot(const Asztal& a, int32_t seat, const std::string& nev) {

@@ -28,6 +28,12 @@ void leosztas(Asztal& a, const std::string& kez0, const std::string& kez1,
 // the phase of play and the talon out of play in the declarer's table.
 void jatek(Asztal& a, std::initializer_list<int> flagek, int32_t adu, int32_t felvevo);
 
+// An end position: the seats still hold the named cards (the same number each); every
+// other card except the talon was played earlier by some seat. The seat `soron` leads.
+void vegallas(Asztal& a, const std::string& k0, const std::string& k1, const std::string& k2,
+              const std::string& talon, std::initializer_list<int> flagek, int32_t adu,
+              int32_t felvevo, int32_t soron);
+
 // The slot of a named card in a seat's hand; -1 if the seat does not hold it.
 int32_t slot(const Asztal& a, int32_t seat, const std::string& nev);
 
