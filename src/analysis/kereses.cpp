@@ -78,32 +78,21 @@ inline int32_t ertekel(const Asztal& a, const Jatekos& rec, const Komponensek& c
         else if (r != -1)
             r = 0;
     }
+    // Steps 4-6 share one shape: made only if everything so far is made, failed as
+    // soon as the defenders have too much, else open unless already failed.
+    auto resz = [&r](bool teljesult, bool bukott) {
+        if (r == 1 && teljesult)
+            r = 1;
+        else if (bukott)
+            r = -1;
+        else if (r != -1)
+            r = 0;
+    };
     // Step 4: all four Ászok to the declarer.
-    if (c.negy_asz) {
-        if (r == 1 && rec.felvevo_asz == 4)
-            r = 1;
-        else if (rec.ellen_asz >= 1)
-            r = -1;
-        else if (r != -1)
-            r = 0;
-    }
+    if (c.negy_asz) resz(rec.felvevo_asz == 4, rec.ellen_asz >= 1);
     // Step 5-6: the hundred, with a forty or a twenty announced.
-    if (c.negyven_szaz) {
-        if (r == 1 && rec.felvevo_tizes > 5)
-            r = 1;
-        else if (rec.ellen_tizes > 3)
-            r = -1;
-        else if (r != -1)
-            r = 0;
-    }
-    if (c.husz_szaz) {
-        if (r == 1 && rec.felvevo_tizes > 7)
-            r = 1;
-        else if (rec.ellen_tizes > 1)
-            r = -1;
-        else if (r != -1)
-            r = 0;
-    }
+    if (c.negyven_szaz) resz(rec.felvevo_tizes > 5, rec.ellen_tizes > 3);
+    if (c.husz_szaz) resz(rec.felvevo_tizes > 7, rec.ellen_tizes > 1);
     // After the last card nothing is open any more: a goal not reached is missed
     // (the counters may leave a component undecided when talon cards are not booked).
     if (vege && r == 0) r = -1;
