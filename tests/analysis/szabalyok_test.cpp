@@ -152,7 +152,7 @@ TEST(Szabalyok, ThirdHandMustOvertrumpWhenVoid) {
         "Makk Felső, Makk Alsó, Makk 8, Zöld Felső, Zöld Alsó, Zöld 7, Tök 10, Tök Felső, Tök 8, Piros Király",
         "Piros 9, Piros Alsó", TOK, 1);
     teszt::jatek(a, {L_PASSZ}, TOK, 1);
-    // Seat 1 leads Piros Ász; seat 2 follows with the Király; seat 0 ...
+    // Trick 0: seat 1 leads the Piros 10.
     jatszik(a, "Piros 10");
     // Seat 2 holds only the Piros Király, lower: it must follow.
     EXPECT_EQ(szabalyosak(a), "Piros Király,");
@@ -168,7 +168,7 @@ TEST(Szabalyok, ThirdHandMustOvertrumpWhenVoid) {
     EXPECT_EQ(szabalyosak(a), "Piros Felső,");
     jatszik(a, "Piros Felső");
     EXPECT_EQ(a.utes_nyero[1][2], 2);
-    // Seat 2 leads Zöld 7; seat 0 plays the Király, seat 1 ... ; next, a void third hand.
+    // Trick 2 goes round in Zöld; then seat 1 leads Piros into two void hands.
     ASSERT_EQ(a.soron, 2);
     jatszik(a, "Zöld 7");
     jatszik(a, "Zöld 8");
@@ -178,7 +178,7 @@ TEST(Szabalyok, ThirdHandMustOvertrumpWhenVoid) {
     // Seat 2 is void in Piros and trumps; seat 0 is void too and must overtrump.
     jatszik(a, "Tök Felső");
     EXPECT_EQ(szabalyosak(a), "Tök Ász,");
-    // With no higher trump any trump would do; check the class below directly:
+    // Overtrumping wins the trick for the third hand.
     jatszik(a, "Tök Ász");
     EXPECT_EQ(a.utes_nyero[3][2], 0);
 }
