@@ -231,37 +231,30 @@ Elszamolas elszamolas(Asztal& a) {
     }
 
     // Rows 4 and 5: the 100 games need the pair played by the declarer himself.
-    if (j.negyven_szaz) {
-        const bool par = szines && par_kijatszva(a, a.adu);
-        const bool teljesult = tizes_d > 5 && par;
-        const int m = k.kozos_m(L_NEGYVEN_SZAZ);
+    // One shape for both: the meld's name and points, the base amount, the tens needed.
+    auto szaz_sor = [&](int flag, const std::string& nev, int meld, int alap, int kuszob,
+                        bool par) {
+        const bool teljesult = tizes_d > kuszob && par;
+        const int m = k.kozos_m(flag);
         const int32_t elojel = teljesult ? 1 : -1;
+        const std::string jatek = " " + nev + "-100-at";
         if (par) {
-            k.kozos_sor(L_NEGYVEN_SZAZ, teljesult,
-                        " 40-100-at " + std::to_string(tizes_d * 10 + 40) + " fogással: ",
-                        " 40-100-at " + std::to_string(tizes_v * 10) + " fogással: ",
-                        elojel * 4 * 2 * m * R, -elojel * 4 * m * R);
+            k.kozos_sor(flag, teljesult,
+                        jatek + " " + std::to_string(tizes_d * 10 + meld) + " fogással: ",
+                        jatek + " " + std::to_string(tizes_v * 10) + " fogással: ",
+                        elojel * alap * 2 * m * R, -elojel * alap * m * R);
         } else {
-            k.kozos_sor(L_NEGYVEN_SZAZ, false, " 40-100-at: ", " 40-100-at: ", -4 * 2 * m * R,
-                        4 * m * R, " 40 nélküli");
+            k.kozos_sor(flag, false, jatek + ": ", jatek + ": ", -alap * 2 * m * R,
+                        alap * m * R, " " + nev + " nélküli");
         }
-    }
+    };
+    if (j.negyven_szaz)
+        szaz_sor(L_NEGYVEN_SZAZ, "40", 40, 4, 5, szines && par_kijatszva(a, a.adu));
     if (j.husz_szaz) {
         bool par = false;
         for (int sz = 0; sz < 4 && !par; ++sz)
             if (sz != a.adu && par_kijatszva(a, sz)) par = true;
-        const bool teljesult = tizes_d > 7 && par;
-        const int m = k.kozos_m(L_HUSZ_SZAZ);
-        const int32_t elojel = teljesult ? 1 : -1;
-        if (par) {
-            k.kozos_sor(L_HUSZ_SZAZ, teljesult,
-                        " 20-100-at " + std::to_string(tizes_d * 10 + 20) + " fogással: ",
-                        " 20-100-at " + std::to_string(tizes_v * 10) + " fogással: ",
-                        elojel * 6 * 2 * m * R, -elojel * 6 * m * R);
-        } else {
-            k.kozos_sor(L_HUSZ_SZAZ, false, " 20-100-at: ", " 20-100-at: ", -6 * 2 * m * R,
-                        6 * m * R, " 20 nélküli");
-        }
+        szaz_sor(L_HUSZ_SZAZ, "20", 20, 6, 7, par);
     }
 
     // Row 6: Ulti, won with the trump 7 in the last trick; failing costs 4 more per
