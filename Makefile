@@ -3,7 +3,7 @@ BUILD    ?= build
 SANITIZE ?= build-sanitize
 JOBS     ?= $(shell nproc)
 
-.PHONY: all deps build run test sanitize bench format clean
+.PHONY: all deps build run test package sanitize bench format clean
 
 all: build
 
@@ -21,6 +21,11 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, from the same build folder (README, "Install").
+package: build
+	rm -f $(BUILD)/ulti_*.deb
+	cmake --build $(BUILD) --target package
 
 sanitize: deps
 	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DULTI_SANITIZE=ON -DULTI_CORE_ONLY=ON

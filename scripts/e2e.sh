@@ -3,14 +3,22 @@
 # starts it, driven by window-system clicks (xdotool): deal, the first bidder takes
 # the talon, two cards laid back, then "Kilépés". Passes when every click changed
 # the screen, the program ended with status 255 (exit(-1)) and printed nothing to
-# standard error. Usage: scripts/e2e.sh [build-dir]
+# standard error, and the card backs were drawn from their pictures.
+# Usage: scripts/e2e.sh [build-dir]       the program of the build tree, run there
+#        scripts/e2e.sh PROGRAM FOLDER    that program, run in that working folder
 set -euo pipefail
 cd "$(dirname "$0")/.."
-BUILD="$(cd "${1:-build}" && pwd)"
-[ -x "$BUILD/ulti" ] || { echo "No $BUILD/ulti: build first." >&2; exit 1; }
+if [ $# -ge 2 ]; then
+  PROGRAM="$(realpath "$1")"
+  FOLDER="$(cd "$2" && pwd)"
+else
+  FOLDER="$(cd "${1:-build}" && pwd)"
+  PROGRAM="$FOLDER/ulti"
+fi
+[ -x "$PROGRAM" ] || { echo "No $PROGRAM: build first." >&2; exit 1; }
 
 WORK=$(mktemp -d)
-n=70
+n=${E2E_DISPLAY:-70}   # the first display number tried
 while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
 export DISPLAY=":$n"
 unset QT_QPA_PLATFORM
@@ -32,7 +40,7 @@ Xvfb "$DISPLAY" -screen 0 1024x700x24 -nolisten tcp >/dev/null 2>&1 &
 XPID=$!
 for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
 
-(cd "$BUILD" && exec ./ulti) 2>"$WORK/stderr" &
+(cd "$FOLDER" && exec "$PROGRAM") 2>"$WORK/stderr" &
 APID=$!
 WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kotlan$' | head -n 1)
 [ -n "$WID" ] || fail "the main window did not appear"
@@ -44,6 +52,11 @@ shot() { import -window root "$WORK/$1.png"; md5sum < "$WORK/$1.png" | cut -d' '
 click() { xdotool mousemove --window "$WID" "$1" $((MENU + $2)) click 1; sleep "${3:-0.8}"; }
 
 s0=$(shot start)
+# Image1 shows the back of a card (red); a picture that was not found leaves a
+# white card with its file name.
+green=$(convert "$WORK/start.png" -crop "20x30+$((X + 150))+$((Y + MENU + 433))" -scale 1x1\! \
+        -format '%[fx:int(255*g)]' info:)
+[ "$green" -lt 128 ] || fail "the card back was not drawn (green $green): kartya/hat.jpg not found?"
 click 64 418 1.5            # Button1 "Új parti": deal; seat 0 bids first and takes the talon
 s1=$(shot dealt)
 [ "$s1" != "$s0" ] || fail "Új parti changed nothing on the screen"

@@ -523,12 +523,64 @@ QImage gomb_6() {
     return img;
 }
 
+// --- The application icon of the menus, at the sizes of the hicolor theme ---------
+
+// One card of the icon, drawn as vectors on a 64-unit canvas so every size is sharp:
+// an Ász with its big sign in a garland and the index in the corner, standing on
+// the middle of its bottom edge and turned by `fok`.
+void ikon_lap(QPainter& p, int szin, QPointF talp, double fok) {
+    const Szinek c = szinek(szin);
+    const QRectF lap(-15, -46, 30, 46);
+    p.save();
+    p.translate(talp);
+    p.rotate(fok);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 60));  // a soft shadow lifts the card off any background
+    p.drawRoundedRect(lap.translated(1.2, 1.2), 3.5, 3.5);
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.setBrush(QColor(255, 252, 240));
+    p.drawRoundedRect(lap, 3.5, 3.5);
+    p.setPen(QPen(c.felirat, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(1.5, -21), 11, 14);
+    jel_kozep(p, szin, QPointF(1.5, -21), 18, false);
+    QFont f("DejaVu Sans");
+    f.setBold(true);
+    f.setPixelSize(9);
+    p.setFont(f);
+    p.setPen(c.felirat);
+    p.drawText(QRectF(-14, -45, 9, 10), Qt::AlignCenter, QString::fromUtf8("Á"));
+    p.restore();
+}
+
+// The icon at `meret` x `meret` pixels: the Makk and the Piros Ász fanned out.
+QImage alkalmazas_ikon(int meret) {
+    QImage img(meret, meret, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(meret / 64.0, meret / 64.0);
+    ikon_lap(p, 0, QPointF(24, 60), -14);
+    ikon_lap(p, 3, QPointF(40, 60), 14);
+    return img;
+}
+
 bool ment(const QImage& img, const QString& utvonal, const char* formatum) {
     if (!img.save(utvonal, formatum, 92)) {
         std::fprintf(stderr, "kartyagyar: cannot write %s\n", qPrintable(utvonal));
         return false;
     }
     return true;
+}
+
+
+// The icons of the menus, "ikon_<size>.png", at the sizes the package installs.
+bool ikonok_mentese(const QString& mappa) {
+    bool jo = true;
+    for (int meret : {48, 64, 128, 256})
+        jo = ment(alkalmazas_ikon(meret), QString("%1/ikon_%2.png").arg(mappa).arg(meret), "PNG") && jo;
+    return jo;
 }
 
 }  // namespace
@@ -560,5 +612,6 @@ int main(int argc, char** argv) {
     jo = ment(gomb_uj(), mappa + "/gomb_uj.png", "PNG") && jo;
     jo = ment(gomb_rendez(), mappa + "/gomb_rendez.png", "PNG") && jo;
     jo = ment(gomb_6(), mappa + "/gomb_6.png", "PNG") && jo;
+    jo = ikonok_mentese(mappa) && jo;
     return jo ? 0 : 1;
 }

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
+#include "ui/adat_mappa.h"
+
 Kattinthato::Kattinthato(QWidget* szulo) : QLabel(szulo) {}
 
 void Kattinthato::kep_betoltes(const QString& utvonal) {
@@ -12,7 +14,7 @@ void Kattinthato::kep_betoltes(const QString& utvonal) {
     // Each file is read once; the deck has 33 pictures.
     static QHash<QString, QPixmap> tar;
     auto it = tar.find(utvonal);
-    if (it == tar.end()) it = tar.insert(utvonal, QPixmap(utvonal));
+    if (it == tar.end()) it = tar.insert(utvonal, QPixmap(adat_utvonal(utvonal)));
     if (it->isNull()) {
         setPixmap(QPixmap());
         setStyleSheet("background: white; color: black; border: 1px solid black;");

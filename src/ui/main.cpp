@@ -3,13 +3,14 @@
 #include <QIcon>
 #include <exception>
 
+#include "ui/adat_mappa.h"
 #include "ui/tform1.h"
 #include "ui/urlapok.h"
 
 int main(int argc, char** argv) {
     UltiAlkalmazas app(argc, argv);
     sugo_fajl() = QString::fromUtf8(SUGO_FAJL);
-    app.setWindowIcon(QIcon("kartya/ikon.png"));
+    app.setWindowIcon(QIcon(adat_utvonal("kartya/ikon.png")));
     try {
         urlapok_letrehozasa();
     } catch (const std::exception& e) {

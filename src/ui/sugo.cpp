@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "ui/adat_mappa.h"
+
 SugoAblak::SugoAblak(QWidget* szulo) : QWidget(szulo, Qt::Window) {
     setObjectName("Sugo");
     setWindowTitle(QString::fromUtf8("Kotlan – Leírás"));
@@ -20,7 +22,7 @@ SugoAblak::SugoAblak(QWidget* szulo) : QWidget(szulo, Qt::Window) {
 }
 
 void SugoAblak::megnyitas(const QString& fajl) {
-    const QFileInfo info(fajl);
+    const QFileInfo info(adat_utvonal(fajl));
     if (!info.isFile() || !info.isReadable()) {
         Szoveg->setHtml(QString::fromUtf8(
                             "<h2>A súgó nem található</h2>"

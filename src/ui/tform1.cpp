@@ -24,6 +24,7 @@
 #include "table/jatekosok.h"
 #include "table/rajzolas.h"
 #include "table/szerkeszto.h"
+#include "ui/adat_mappa.h"
 #include "ui/kattinthato.h"
 #include "ui/sugo.h"
 #include "ui/tform3.h"
@@ -71,7 +72,7 @@ TForm1::TForm1(QWidget* szulo) : QMainWindow(szulo) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon("kartya/ikon.png"));
+    setWindowIcon(QIcon(adat_utvonal("kartya/ikon.png")));
     setFont(kis_betu());
     setCursor(Qt::PointingHandCursor);
 
@@ -166,7 +167,7 @@ void TForm1::eszkoztar_epites() {
         b->setGeometry(g.bal, 4, g.szel, 32);
         b->setAutoRaise(true);
         if (g.kep) {
-            b->setIcon(QIcon(g.kep));
+            b->setIcon(QIcon(adat_utvonal(g.kep)));
             b->setIconSize(QSize(g.szel - 6, 26));
         }
         if (g.felirat) b->setText(QString::fromUtf8(g.felirat));
