@@ -108,6 +108,7 @@ struct AsztalNezet {
     bool button2_lathato = true;
     std::string hint;                 // the main window's hint text
     bool hint_latszik = false;        // the main window's hint display
+    int32_t ajanlott_kep = 0;         // the hint's card: hand picture 1..10, 0 none
 };
 
 // --- State of the modal dialogs that the table flow reads and writes ------------

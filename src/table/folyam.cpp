@@ -1,5 +1,6 @@
 #include "table/folyam.h"
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -112,7 +113,57 @@ void rekontra_ajanlat(Asztal& a, Felulet& f) {
     a.soron = soron;
 }
 
+// Step 1-2 of the computer's card, and the hint: the choice for the seat on turn.
+int32_t valasztas(Asztal& a) {
+    a.vizsgalt_utes = a.utes_szam;
+    a.vizsgalt_lapszam = a.utes_lapszam;
+    kezben_levo(a, a.soron);
+    return lapvalasztas(a, a.jatekosok[a.soron]);
+}
+
+// Takes over what a choice made on a copy wrote: the chooser's scores, suits and
+// working hands, the candidate and trick tables (the search leaves its scratch in
+// them), the counters and the random source. Everything else (names, the view, the
+// dialogs) stays as the window has it; the differential test of the table flow
+// holds this list to what the choice in place leaves.
+int32_t dontes_atvetele(Asztal& a, const LapDontes& d) {
+    const Asztal& b = d.tabla;
+    Jatekos& p = a.jatekosok[b.soron];
+    const Jatekos& q = b.jatekosok[b.soron];
+    std::copy_n(&q.elosztas[0][0], 3 * 12, &p.elosztas[0][0]);
+    std::copy_n(q.lap_pont, 10, p.lap_pont);
+    p.hivo_szin = q.hivo_szin;
+    p.ellenfel_szin = q.ellenfel_szin;
+    a.heuferli = b.heuferli;
+    std::copy_n(b.kezben, 10, a.kezben);
+    a.vizsgalt_utes = b.vizsgalt_utes;
+    a.vizsgalt_lapszam = b.vizsgalt_lapszam;
+    std::copy_n(&b.utes_lapok[0][0], 10 * 3, &a.utes_lapok[0][0]);
+    std::copy_n(&b.utes_nyero[0][0], 10 * 3, &a.utes_nyero[0][0]);
+    std::copy_n(b.utes_tizes, 10, a.utes_tizes);
+    std::copy_n(b.utes_asz, 10, a.utes_asz);
+    std::copy_n(&b.jelolt_lapok[0][0], 10 * 3, &a.jelolt_lapok[0][0]);
+    std::copy_n(&b.probalt[0][0], 10 * 3, &a.probalt[0][0]);
+    a.keresett_lapok = b.keresett_lapok;
+    a.rng = b.rng;
+    return d.slot;
+}
+
+// The choice taken over when one was made beforehand and is still timely, else
+// made now.
+int32_t valasztas(Asztal& a, const LapDontes* kesz) {
+    return kesz && dontes_idoszeru(a, *kesz) ? dontes_atvetele(a, *kesz) : valasztas(a);
+}
+
 }  // namespace
+
+void lap_dontes(LapDontes& d) { d.slot = valasztas(d.tabla); }
+
+bool dontes_idoszeru(const Asztal& a, const LapDontes& d) {
+    const Asztal& b = d.tabla;
+    return a.parti_sorszam == b.parti_sorszam && a.fazis == b.fazis && a.soron == b.soron &&
+           a.utes_szam == b.utes_szam && a.utes_lapszam == b.utes_lapszam;
+}
 
 void tovabblepes(Asztal& a) {
     a.soron = kovetkezo(a.soron);
@@ -350,17 +401,14 @@ void bemondasok_kiirasa(Asztal& a, Felulet& f, bool rekontra) {
     }
 }
 
-void gep_lapja(Asztal& a, Felulet& f) {
+void gep_lapja(Asztal& a, Felulet& f, const LapDontes* kesz) {
     // Two human seats: the computer plays as it does beside one human, so the deal
     // can go on (nothing else would move it).
     const bool indoklas = a.emberek_szama == 0 || a.emberek_szama == 3;
     const int32_t seat = a.soron;
     Jatekos& p = a.jatekosok[seat];
     // Step 1-2.
-    a.vizsgalt_utes = a.utes_szam;
-    a.vizsgalt_lapszam = a.utes_lapszam;
-    kezben_levo(a, seat);
-    int32_t slot = lapvalasztas(a, p);
+    int32_t slot = valasztas(a, kesz);
     // Step 3.
     if (a.utes_szam == 0) {
         bemondas_es_kontra(a, seat);
@@ -394,7 +442,7 @@ void gep_lapja(Asztal& a, Felulet& f) {
     kovetkezo_fazis(a);
 }
 
-void button1_kattintas(Asztal& a, Felulet& f) {
+void button1_kattintas(Asztal& a, Felulet& f, const LapDontes* kesz) {
     AsztalNezet& n = a.nezet;
     // Step 1-2.
     n.hint_latszik = false;
@@ -423,7 +471,7 @@ void button1_kattintas(Asztal& a, Felulet& f) {
     } else if (a.fazis == F_LICIT_EMBER || a.fazis == F_PASSZ) {
         ember_licitlepes(a, f);
     } else if (a.fazis == F_JATEK_GEP) {
-        gep_lapja(a, f);
+        gep_lapja(a, f, kesz);
     }
     // Step 6: a human to play; before his first card, his announcements.
     if (a.fazis == F_JATEK_EMBER) {
@@ -499,13 +547,17 @@ void kep_kattintas(Asztal& a, Felulet& f, int32_t k) {
     if (a.fazis == F_JATEK_GEP) f.szunet_es_kattintas(a);
 }
 
-void segitseg_kattintas(Asztal& a) {
+void segitseg_kattintas(Asztal& a, const LapDontes* kesz) {
     if (a.fazis != F_JATEK_EMBER) return;
-    a.vizsgalt_utes = a.utes_szam;
-    a.vizsgalt_lapszam = a.utes_lapszam;
-    kezben_levo(a, a.soron);
-    const int32_t slot = lapvalasztas(a, a.jatekosok[a.soron]);
+    if (kesz && !dontes_idoszeru(a, *kesz)) return;
+    const int32_t slot = valasztas(a, kesz);
     if (slot < 0 || slot > 9) return;
-    a.nezet.hint = "Az ajánlott lap: " + lap_nev(a.jatekosok[a.soron].lapok[slot]);
+    const Jatekos& p = a.jatekosok[a.soron];
+    a.nezet.hint = "Az ajánlott lap: " + lap_nev(p.lapok[slot]);
     a.nezet.hint_latszik = true;
+    // The k-th picture shows the k-th card still held.
+    int32_t k = 1;
+    for (int32_t j = 0; j < slot; ++j)
+        if (p.hol[p.lapok[j].szin][p.lapok[j].ertek] == a.soron) ++k;
+    a.nezet.ajanlott_kep = k;
 }

@@ -5,15 +5,32 @@
 
 #include <cstdint>
 
+#include "model/asztal.h"
 #include "model/licit.h"
 
-struct Asztal;
 class Felulet;
+
+// A card choice (`lapvalasztas` with its search) made beforehand on a copy of the
+// table, so that the window can make it away from its own thread while the pause
+// runs. Taken over, it leaves the table exactly as the choice made in place would.
+struct LapDontes {
+    Asztal tabla;      // the copy, as the choice left it
+    int32_t slot = -1; // the chosen hand slot of `tabla.soron`
+};
+
+// Makes the choice for the seat on turn in `d.tabla` (the first steps of the
+// computer's card, or of the hint). Touches nothing but `d`.
+void lap_dontes(LapDontes& d);
+
+// Whether the choice belongs to the table as it is now: the same deal, phase, seat
+// and trick position. A choice that does not is dropped.
+bool dontes_idoszeru(const Asztal& a, const LapDontes& d);
 
 // `Button1Click`: deals ("Új parti"), steps the auction ("Licitálás"), plays the
 // computer's card, settles ("Eredmény"). A computer's turn ends with
 // `felulet.szunet_es_kattintas`, which comes back here a second later.
-void button1_kattintas(Asztal& a, Felulet& f);
+// `kesz`, when given and still timely, is the computer's choice made beforehand.
+void button1_kattintas(Asztal& a, Felulet& f, const LapDontes* kesz = nullptr);
 
 // `Button2Click` ("Passz").
 void button2_kattintas(Asztal& a, Felulet& f);
@@ -22,8 +39,10 @@ void button2_kattintas(Asztal& a, Felulet& f);
 // played in phase 4; ignored otherwise.
 void kep_kattintas(Asztal& a, Felulet& f, int32_t k);
 
-// `SpeedButton5Click`: in phase 4 the card the computer would play, as the hint.
-void segitseg_kattintas(Asztal& a);
+// `SpeedButton5Click`: in phase 4 the card the computer would play, as the hint,
+// and the picture that shows it (`nezet.ajanlott_kep`). `kesz`: as above; a choice
+// that is no longer timely gives no hint.
+void segitseg_kattintas(Asztal& a, const LapDontes* kesz = nullptr);
 
 // --- The steps, for the handlers above and for tests ------------------------------
 
@@ -49,8 +68,8 @@ void adu_bemondas(Asztal& a);
 // trick's winner leads the next trick; the tenth trick ends the deal (`fazis` 6).
 void tovabblepes(Asztal& a);
 
-// The computer's card in phase 5.
-void gep_lapja(Asztal& a, Felulet& f);
+// The computer's card in phase 5 (`kesz`: as for `button1_kattintas`).
+void gep_lapja(Asztal& a, Felulet& f, const LapDontes* kesz = nullptr);
 
 // The announcement and contra line of `soron` (contra form at the first trick,
 // recontra form at the start of the second).

@@ -1,0 +1,158 @@
+// The card choice made beforehand on a copy of the table, as the window makes it on
+// its worker thread, against the choice made in place: seeded deals played through
+// both side by side must leave the two tables equal after every step.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "model/asztal.h"
+#include "support/szkript_felulet.h"
+#include "table/folyam.h"
+
+namespace {
+
+using teszt::SzkriptFelulet;
+
+struct Oldal {
+    Asztal a;
+    SzkriptFelulet f;
+};
+
+void indulas(Asztal& a, uint64_t mag, bool ember) {
+    asztal_indulas(a, mag);
+    // One counter behind the table and every copy of it, as with the real clock: a
+    // millisecond per 20 reads.
+    auto n = std::make_shared<int64_t>(0);
+    a.ora = [n] { return (*n)++ / 20; };
+    for (Jatekos& j : a.jatekosok) j.ember = ember && j.sorszam == 0;
+}
+
+template <class T>
+bool egyforma(const T& x, const T& y) {
+    return std::memcmp(&x, &y, sizeof(T)) == 0;
+}
+
+bool egyforma_lapok(const Kartyalap* x, const Kartyalap* y, int n) {
+    for (int i = 0; i < n; ++i)
+        if (x[i].kep != y[i].kep || x[i].szin != y[i].szin || x[i].ertek != y[i].ertek) return false;
+    return true;
+}
+
+// The first field in which the two tables differ, "" when none does (the clock and
+// the dialogs' state aside).
+std::string kulonbseg(const Asztal& x, const Asztal& y) {
+    std::ostringstream o;
+#define K(mezo) \
+    if (!egyforma(x.mezo, y.mezo)) o << #mezo << ' ';
+#define KL(mezo, n) \
+    if (!egyforma_lapok(&x.mezo, &y.mezo, n)) o << #mezo << ' ';
+    for (int s = 0; s < 3; ++s) {
+        const Jatekos &p = x.jatekosok[s], &q = y.jatekosok[s];
+        if (p.nev != q.nev || !egyforma_lapok(p.lapok, q.lapok, 12) ||
+            !egyforma_lapok(&p.elosztas[0][0], &q.elosztas[0][0], 36) || !egyforma(p.hol, q.hol) ||
+            !egyforma(p.adu_ertek, q.adu_ertek) || !egyforma(p.lap_pont, q.lap_pont) ||
+            p.hivo_szin != q.hivo_szin || p.ellenfel_szin != q.ellenfel_szin ||
+            p.talonnal != q.talonnal || p.negyven != q.negyven || p.husz_db != q.husz_db ||
+            p.bemondott != q.bemondott || !(p.kontra == q.kontra) || p.egyenleg != q.egyenleg ||
+            p.felvevo_tizes != q.felvevo_tizes || p.ellen_tizes != q.ellen_tizes ||
+            p.felvevo_asz != q.felvevo_asz || p.ellen_asz != q.ellen_asz ||
+            p.felvevo_utes != q.felvevo_utes || p.ellen_utes != q.ellen_utes ||
+            p.betli_kezdo_szin != q.betli_kezdo_szin)
+            o << "jatekosok[" << s << "] ";
+    }
+    KL(pakli[0], 32) KL(talon[0], 2) K(keveres) K(fazis) K(oszto) K(soron) K(felvevo) K(passzok)
+    K(licitek_szama) K(licit_ertek) K(adu) K(heuferli) K(kezben) K(utes_szam) K(utes_lapszam)
+    K(vizsgalt_utes) K(vizsgalt_lapszam) K(utes_lapok) K(utes_nyero) K(utes_tizes) K(utes_asz)
+    K(jelolt_lapok) K(probalt) K(keresett_lapok) K(parti_sorszam) K(rng.allapot)
+#undef K
+#undef KL
+    if (!(x.jatek == y.jatek)) o << "jatek ";
+    const AsztalNezet &n = x.nezet, &m = y.nezet;
+    for (int k = 1; k <= 37; ++k)
+        if (n.image[k].lathato != m.image[k].lathato || n.image[k].kep != m.image[k].kep)
+            o << "Image" << k << ' ';
+    if (n.memo1 != m.memo1 || n.memo2 != m.memo2 || n.memo3 != m.memo3 || n.memo4 != m.memo4 ||
+        n.label1 != m.label1 || n.hint != m.hint || n.hint_latszik != m.hint_latszik ||
+        n.ajanlott_kep != m.ajanlott_kep)
+        o << "nezet ";
+    return o.str();
+}
+
+// Plays `partik` settled deals from one seed on both tables: x makes every choice in
+// place, y takes it over from a copy made when the turn began. Seat 0 is human when
+// `ember` is set: it passes in the auction and plays the card its hint recommends.
+void parhuzamos_partik(uint64_t mag, bool ember, int partik, int& gep_lapok, int& tippek) {
+    Oldal x, y;
+    indulas(x.a, mag, ember);
+    indulas(y.a, mag, ember);
+    for (int lepes = 0; lepes < 3000 && partik > 0; ++lepes) {
+        const int32_t fazis = x.a.fazis;
+        if (fazis == F_JATEK_GEP && x.f.fuggo()) {
+            LapDontes d{y.a};
+            lap_dontes(d);
+            x.f.fuss(x.a, 1);
+            y.f.elvet();
+            button1_kattintas(y.a, y.f, &d);
+            ++gep_lapok;
+        } else if (fazis == F_JATEK_EMBER) {
+            LapDontes d{y.a};
+            lap_dontes(d);
+            segitseg_kattintas(x.a);
+            segitseg_kattintas(y.a, &d);
+            ASSERT_EQ(kulonbseg(x.a, y.a), "") << "hint, seed " << mag << ", step " << lepes;
+            ASSERT_GT(x.a.nezet.ajanlott_kep, 0);
+            const int32_t k = x.a.nezet.ajanlott_kep;
+            kep_kattintas(x.a, x.f, k);
+            kep_kattintas(y.a, y.f, k);
+            ASSERT_TRUE(x.f.uzenetek.empty() || x.f.uzenetek.back() != "Renonsz!!!")
+                << "the recommended card was refused";
+            ++tippek;
+        } else if (fazis == F_LICIT_EMBER) {
+            button2_kattintas(x.a, x.f);
+            button2_kattintas(y.a, y.f);
+        } else {
+            if (fazis == F_VEGE) --partik;
+            // The computer bids first, so the human never holds the talon.
+            if (fazis == F_VEGE || fazis == F_NINCS_PARTI) x.a.oszto = y.a.oszto = 0;
+            button1_kattintas(x.a, x.f);
+            button1_kattintas(y.a, y.f);
+        }
+        ASSERT_EQ(kulonbseg(x.a, y.a), "") << "seed " << mag << ", step " << lepes << ", phase " << fazis;
+    }
+    EXPECT_EQ(partik, 0) << "seed " << mag;
+}
+
+TEST(Elore, AChoiceMadeOnACopyPlaysWhatTheChoiceInPlacePlays) {
+    int gep_lapok = 0, tippek = 0;
+    for (uint64_t mag : {11u, 12u, 13u}) parhuzamos_partik(mag, false, 2, gep_lapok, tippek);
+    for (uint64_t mag : {21u, 22u, 23u}) parhuzamos_partik(mag, true, 2, gep_lapok, tippek);
+    EXPECT_GT(gep_lapok, 150);
+    EXPECT_GT(tippek, 20);
+}
+
+TEST(Elore, AChoiceForAnotherPositionIsDropped) {
+    Oldal x;
+    indulas(x.a, 31, false);
+    for (int i = 0; i < 200 && !(x.a.fazis == F_JATEK_GEP && x.f.fuggo()); ++i)
+        button1_kattintas(x.a, x.f);
+    ASSERT_EQ(x.a.fazis, F_JATEK_GEP);
+    LapDontes d{x.a};
+    lap_dontes(d);
+    EXPECT_TRUE(dontes_idoszeru(x.a, d));
+    x.f.fuss(x.a, 1);  // the card is played: the choice belongs to the trick before
+    EXPECT_FALSE(dontes_idoszeru(x.a, d));
+    LapDontes e{x.a};
+    lap_dontes(e);
+    x.a.fazis = F_NINCS_PARTI;  // "Új játék"
+    EXPECT_FALSE(dontes_idoszeru(x.a, e));
+    // The hint takes nothing over from a stale choice.
+    x.a.fazis = F_JATEK_EMBER;
+    segitseg_kattintas(x.a, &d);
+    EXPECT_FALSE(x.a.nezet.hint_latszik);
+}
+
+}  // namespace
