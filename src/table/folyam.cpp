@@ -159,11 +159,15 @@ int32_t valasztas(Asztal& a, const LapDontes* kesz) {
 
 void lap_dontes(LapDontes& d) { d.slot = valasztas(d.tabla); }
 
-bool dontes_idoszeru(const Asztal& a, const LapDontes& d) {
-    const Asztal& b = d.tabla;
-    return a.parti_sorszam == b.parti_sorszam && a.fazis == b.fazis && a.soron == b.soron &&
-           a.utes_szam == b.utes_szam && a.utes_lapszam == b.utes_lapszam;
+DontesHelye dontes_helye(const Asztal& a) {
+    return {a.parti_sorszam, a.fazis, a.soron, a.utes_szam, a.utes_lapszam};
 }
+
+bool dontes_idoszeru(const Asztal& a, const LapDontes& d) {
+    return dontes_helye(a) == dontes_helye(d.tabla);
+}
+
+bool segitseg_kerheto(const Asztal& a) { return a.fazis == F_JATEK_EMBER; }
 
 void tovabblepes(Asztal& a) {
     a.soron = kovetkezo(a.soron);
@@ -548,7 +552,7 @@ void kep_kattintas(Asztal& a, Felulet& f, int32_t k) {
 }
 
 void segitseg_kattintas(Asztal& a, const LapDontes* kesz) {
-    if (a.fazis != F_JATEK_EMBER) return;
+    if (!segitseg_kerheto(a)) return;
     if (kesz && !dontes_idoszeru(a, *kesz)) return;
     const int32_t slot = valasztas(a, kesz);
     if (slot < 0 || slot > 9) return;

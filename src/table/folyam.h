@@ -18,13 +18,24 @@ struct LapDontes {
     int32_t slot = -1; // the chosen hand slot of `tabla.soron`
 };
 
+// Where a choice is made: the deal, the phase, the seat on turn, the trick position.
+struct DontesHelye {
+    uint32_t parti_sorszam = 0;
+    int32_t fazis = F_NINCS_PARTI, soron = 0, utes_szam = 0, utes_lapszam = 0;
+    bool operator==(const DontesHelye&) const = default;
+};
+DontesHelye dontes_helye(const Asztal& a);
+
 // Makes the choice for the seat on turn in `d.tabla` (the first steps of the
 // computer's card, or of the hint). Touches nothing but `d`.
 void lap_dontes(LapDontes& d);
 
-// Whether the choice belongs to the table as it is now: the same deal, phase, seat
-// and trick position. A choice that does not is dropped.
+// Whether the choice belongs to the table as it is now (made at the same place). A
+// choice that does not is dropped.
 bool dontes_idoszeru(const Asztal& a, const LapDontes& d);
+
+// Whether "?" asks for a hint now: a human is to play.
+bool segitseg_kerheto(const Asztal& a);
 
 // `Button1Click`: deals ("Új parti"), steps the auction ("Licitálás"), plays the
 // computer's card, settles ("Eredmény"). A computer's turn ends with

@@ -59,6 +59,10 @@ void QtFelulet::szunet_es_kattintas(Asztal& a) {
     // The last card shows while the window waits; it stays responsive meanwhile.
     ablak_.nezet_frissites();
     ablak_.repaint();
+    // The choice is made on a worker meanwhile: the card comes when the pause is
+    // over, or when the search ends if that is later.
+    ablak_.kereses.inditas(a);
+    var_ = false;
     const int fazis = a.fazis;
     const unsigned parti = a.parti_sorszam;
     QTimer::singleShot(szunet_ms, &ablak_,
@@ -73,6 +77,18 @@ void QtFelulet::fuggo_kattintas(Asztal& a, int fazis, unsigned parti) {
                            [this, &a, fazis, parti] { fuggo_kattintas(a, fazis, parti); });
         return;
     }
+    if (ablak_.kereses.fut(a)) {
+        var_ = true;
+        var_fazis_ = fazis;
+        var_parti_ = parti;
+        return;
+    }
     // Through the button, so the window shows the table afterwards as after any click.
     ablak_.Button1->click();
+}
+
+void QtFelulet::kereses_kesz(Asztal& a) {
+    if (!var_) return;
+    var_ = false;
+    fuggo_kattintas(a, var_fazis_, var_parti_);
 }

@@ -22,10 +22,18 @@ public:
     // The pause before a computer card; window tests shorten it.
     int szunet_ms = 1000;
 
+    // The computer's choice has come back from its worker: a card whose pause is
+    // over comes now.
+    void kereses_kesz(Asztal& a);
+
 private:
     // The click a pause left pending: dropped when the phase or the deal changed,
-    // held back while a modal dialog is open.
+    // held back while a modal dialog is open or the choice is still being made.
     void fuggo_kattintas(Asztal& a, int fazis, unsigned parti);
 
     TForm1& ablak_;
+    // The pause is over and the click waits for the search.
+    bool var_ = false;
+    int var_fazis_ = 0;
+    unsigned var_parti_ = 0;
 };

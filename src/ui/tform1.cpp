@@ -91,6 +91,8 @@ TForm1::TForm1(QWidget* szulo) : QMainWindow(szulo) {
     // No maximise, no resizing: the window is as large as its fixed contents.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    connect(&kereses, &HatterKereses::elkeszult, this, &TForm1::kereses_erkezett);
+
     // Step 2 and after: the table start-up, then the start-up display.
     asztal_indulas(a, static_cast<uint64_t>(std::time(nullptr)));
     ablak_indulas(a);
@@ -183,6 +185,18 @@ void TForm1::eszkoztar_epites() {
     SpeedButton[5]->setFont(kerdes);
     SpeedButton[5]->setStyleSheet("QToolButton { color: yellow; }");
 
+    // The hint's text beside "?", coloured as a tool tip.
+    Tipp = new QLabel(ToolBar1);
+    Tipp->setObjectName("Tipp");
+    Tipp->setGeometry(106, 8, 200, 24);
+    Tipp->setStyleSheet("QLabel { background: #ffffe1; color: black; border: 1px solid black; "
+                        "padding: 0 6px; }");
+    QFont tipp_betu = font();
+    tipp_betu.setPointSize(10);
+    tipp_betu.setBold(true);
+    Tipp->setFont(tipp_betu);
+    Tipp->hide();
+
     auto kot = [this](QToolButton* b, void (TForm1::*kezelo)()) {
         connect(b, &QToolButton::clicked, this, [this, kezelo] { kezel([this, kezelo] { (this->*kezelo)(); }); });
     };
@@ -269,6 +283,14 @@ void TForm1::asztal_epites() {
                                   &TForm1::Image12Click,
                                   &TForm1::Image13Click,
                                   &TForm1::Image14Click};
+    // The frame of the hint's card: on top of the picture, clicks pass through it.
+    Jelolo = new QWidget(Image[1]);
+    Jelolo->setObjectName("Jelolo");
+    Jelolo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Jelolo->setAttribute(Qt::WA_StyledBackground);
+    Jelolo->setStyleSheet("#Jelolo { border: 3px solid #ffd700; background: transparent; }");
+    Jelolo->setGeometry(0, 0, 64, 100);
+    Jelolo->hide();
     for (int k = 1; k <= 14; ++k) {
         const H h = kezelok[k];
         connect(Image[k], &Kattinthato::clicked, this, [this, h] { kezel([this, h] { (this->*h)(); }); });
@@ -277,7 +299,51 @@ void TForm1::asztal_epites() {
 
 void TForm1::kezel(const std::function<void()>& kezelo) {
     kezelo();
+    kereses.elavultak_leallitasa(a);
     nezet_frissites();
+}
+
+void TForm1::kereses_erkezett() {
+    if (!segitseg_kerheto(a)) {
+        felulet.kereses_kesz(a);
+        return;
+    }
+    const std::unique_ptr<LapDontes> d = kereses.atvetel(a);
+    if (!d) return;
+    kezel([&] {
+        segitseg_kattintas(a, d.get());
+        jeloles_ = a.nezet.hint_latszik;
+    });
+}
+
+void TForm1::jeloles_frissites() {
+    const AsztalNezet& n = a.nezet;
+    const int k = (jeloles_ && n.hint_latszik && n.ajanlott_kep >= 1 && n.ajanlott_kep <= 10)
+                      ? n.ajanlott_kep
+                      : 0;
+    if (!k) jeloles_ = false;
+    // The card stands out of the row, framed; the text stands beside "?".
+    for (int i = 1; i <= 10; ++i) Image[i]->move(kep_helye(i) - QPoint(0, i == k ? 14 : 0));
+    if (k) {
+        if (Jelolo->parentWidget() != Image[k]) Jelolo->setParent(Image[k]);
+        Jelolo->show();
+        Tipp->setText(u8(n.hint));
+        Tipp->adjustSize();
+        Tipp->resize(Tipp->width(), 24);
+        qApp->installEventFilter(this);
+    } else {
+        qApp->removeEventFilter(this);
+    }
+    Jelolo->setVisible(k);
+    Tipp->setVisible(k);
+}
+
+bool TForm1::eventFilter(QObject* cel, QEvent* e) {
+    if (jeloles_ && e->type() == QEvent::MouseButtonPress) {
+        jeloles_ = false;
+        jeloles_frissites();
+    }
+    return QMainWindow::eventFilter(cel, e);
 }
 
 void TForm1::nezet_frissites() {
@@ -304,15 +370,14 @@ void TForm1::nezet_frissites() {
     Button1->setVisible(n.button1_lathato);
     Button2->setVisible(n.button2_lathato);
 
-    // The window's own hint: a tool tip over the table while hints are shown.
+    // The window's own hint: a tool tip over the table while hints are shown; the
+    // same text stands beside "?" at once.
     const QString tipp = n.hint_latszik ? u8(n.hint) : QString();
     if (Tabla->toolTip() != tipp) {
         Tabla->setToolTip(tipp);
-        if (!tipp.isEmpty() && isVisible())
-            QToolTip::showText(QCursor::pos(), tipp, Tabla);
-        else
-            QToolTip::hideText();
+        QToolTip::hideText();
     }
+    jeloles_frissites();
 }
 
 void TForm1::showEvent(QShowEvent* e) {
@@ -328,7 +393,11 @@ void TForm1::showEvent(QShowEvent* e) {
 
 // --- The table -----------------------------------------------------------------
 
-void TForm1::Button1Click() { button1_kattintas(a, felulet); }
+// The computer's card takes over the choice its worker made during the pause.
+void TForm1::Button1Click() {
+    const std::unique_ptr<LapDontes> kesz = kereses.atvetel(a);
+    button1_kattintas(a, felulet, kesz.get());
+}
 void TForm1::Button2Click() { button2_kattintas(a, felulet); }
 
 void TForm1::Image1Click() { kezkep_kattintas(1); }
@@ -359,7 +428,10 @@ void TForm1::SpeedButton1Click() { uj_parti_gomb(a); }
 void TForm1::SpeedButton2Click() { elemzes_jelentes(a); }
 void TForm1::SpeedButton3Click() { variacio_jelentes(a); }
 void TForm1::SpeedButton4Click() { kinel_jelentes(a); }
-void TForm1::SpeedButton5Click() { segitseg_kattintas(a); }
+// The hint's choice is made on a worker; it shows when it comes back.
+void TForm1::SpeedButton5Click() {
+    if (segitseg_kerheto(a)) kereses.inditas(a);
+}
 void TForm1::SpeedButton7Click() { atrendezes(a); }
 
 // --- Menu ----------------------------------------------------------------------
@@ -379,7 +451,10 @@ void TForm1::Szmll1Click() { elemzes_jelentes(a); }
 void TForm1::Varici1Click() { variacio_jelentes(a); }
 
 // Ends the process at once: nothing is asked or saved.
-void TForm1::Kilps1Click() { std::exit(-1); }
+void TForm1::Kilps1Click() {
+    kereses.leallitas();
+    std::exit(-1);
+}
 
 void TForm1::Jtkosok1Click() { jatekosok_menu(a, felulet); }
 

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "model/asztal.h"
+#include "ui/hatter_kereses.h"
 #include "ui/qt_felulet.h"
 
 class QAction;
@@ -26,6 +27,8 @@ public:
     // The table state and the dialogs' half of the seam.
     Asztal a;
     QtFelulet felulet{*this};
+    // The card choices on their worker threads (the computer's turn, the hint).
+    HatterKereses kereses;
 
     // Copies `a.nezet` onto the widgets: pictures, visibility, texts, buttons, hint.
     void nezet_frissites();
@@ -43,6 +46,8 @@ public:
     QPushButton* Button2;         // "Passz"
     QWidget* ToolBar1;
     QToolButton* SpeedButton[8];  // SpeedButton1 .. SpeedButton7 (index 0 unused)
+    QLabel* Tipp;                 // the hint beside "?", until the next click
+    QWidget* Jelolo;              // the frame on the hint's card, until the next click
 
     QMenu* Jtk1;                  // "Játék"
     QMenu* Belltsok1;             // "Beállítások"
@@ -105,6 +110,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    // The next press anywhere ends the hint's mark.
+    bool eventFilter(QObject* cel, QEvent* e) override;
 
 private:
     // The body behind Image1Click .. Image10Click: hand picture k (1..10).
@@ -115,6 +122,11 @@ private:
     void asztal_epites();
     // Runs a handler, then shows the table as the core left it.
     void kezel(const std::function<void()>& kezelo);
+    // A card choice came back from its worker: the hint, or the computer's card.
+    void kereses_erkezett();
+    // The hint beside "?" and its card marked, or neither.
+    void jeloles_frissites();
 
     bool kozepre_teve_ = false;
+    bool jeloles_ = false;  // the hint's mark shows until the next press
 };

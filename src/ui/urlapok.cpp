@@ -58,6 +58,8 @@ bool UltiAlkalmazas::notify(QObject* cel, QEvent* esemeny) {
 }
 
 void vegzetes_hiba(const QString& szoveg) {
+    // No worker may outlive the process's end.
+    if (TForm1* f = urlapok().Form1) f->kereses.leallitas();
     QMessageBox doboz(QMessageBox::Critical, QStringLiteral("Kotlan"), szoveg, QMessageBox::Ok);
     doboz.exec();
     std::exit(EXIT_FAILURE);

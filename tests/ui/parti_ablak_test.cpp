@@ -120,7 +120,8 @@ TEST_F(AblakTeszt, EgyTeljesPartiAParbeszedekkel) {
         if (a.fazis == F_JATEK_EMBER) {
             const int32_t t = a.utes_szam, p = a.utes_lapszam;
             if (lapok == 0) {
-                f->SpeedButton[5]->click();
+                f->SpeedButton[5]->click();  // the hint comes from a worker
+                EXPECT_TRUE(QTest::qWaitFor([&] { return a.nezet.hint_latszik; }, 5000));
                 EXPECT_EQ(a.nezet.hint.rfind("Az ajánlott lap: ", 0), 0u) << a.nezet.hint;
             }
             for (int k = 1; k <= 10 - t && a.utes_szam == t && a.utes_lapszam == p; ++k)
