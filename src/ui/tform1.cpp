@@ -322,9 +322,14 @@ void TForm1::jeloles_frissites() {
                       ? n.ajanlott_kep
                       : 0;
     if (!k) jeloles_ = false;
-    // The card stands out of the row, framed; the text stands beside "?".
-    for (int i = 1; i <= 10; ++i) Image[i]->move(kep_helye(i) - QPoint(0, i == k ? 14 : 0));
+    // The card stands out of the row on top of its neighbours, framed; the text
+    // stands beside "?". Unmarked, each picture lies under the next again.
+    for (int i = 10; i >= 1; --i) {
+        Image[i]->move(kep_helye(i) - QPoint(0, i == k ? 14 : 0));
+        Image[i]->stackUnder(Image[i == 10 ? 12 : i + 1]);
+    }
     if (k) {
+        Image[k]->raise();
         if (Jelolo->parentWidget() != Image[k]) Jelolo->setParent(Image[k]);
         Jelolo->show();
         Tipp->setText(u8(n.hint));

@@ -196,6 +196,7 @@ TEST_F(AblakTeszt, TheHintStandsBesideTheButtonAndMarksItsCard) {
     EXPECT_EQ(f->Image[k]->betoltott().toStdString(), kepfajlok[teszt::lap("Tök Király").kep]);
     for (int i = 1; i <= 10; ++i)
         EXPECT_EQ(f->Image[i]->y(), i == k ? 398 - 14 : 398) << "Image" << i;
+    EXPECT_EQ(f->Tabla->children().indexOf(f->Image[k]), f->Tabla->children().size() - 1);
     EXPECT_TRUE(f->Jelolo->isVisible());
     EXPECT_EQ(f->Jelolo->parentWidget(), f->Image[k]);
 
@@ -205,6 +206,9 @@ TEST_F(AblakTeszt, TheHintStandsBesideTheButtonAndMarksItsCard) {
     EXPECT_FALSE(f->Jelolo->isVisible());
     EXPECT_EQ(f->Image[k]->y(), 398);
     EXPECT_EQ(f->Tabla->toolTip(), szoveg);
+    const QObjectList gyerekek = f->Tabla->children();
+    for (int i = 1; i < 10; ++i)
+        EXPECT_LT(gyerekek.indexOf(f->Image[i]), gyerekek.indexOf(f->Image[i + 1]));
 }
 
 }  // namespace
