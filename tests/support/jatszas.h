@@ -19,4 +19,9 @@ bool kijatszas(Asztal& a, const std::string& nev);
 // first card that cannot be played.
 void kijatszasok(Asztal& a, const std::string& lista);
 
+// The first trick of a Makk party of seat 2, who has led the Tök 9; the human in
+// seat 0 is to play (phase 4) and only his Tök Király follows and beats it. The
+// search's clock is driven: a millisecond per 50 reads.
+void tok9_hivas(Asztal& a);
+
 }  // namespace teszt

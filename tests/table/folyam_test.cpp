@@ -331,29 +331,12 @@ TEST(Licit, TalonFelvetelUtanNemLehetPasszolni) {
     EXPECT_TRUE(a.licitek[n].betli);
 }
 
-// Seat 2 leads in a Makk game; the human follows.
-void tok9_hivas(Asztal& a) {
-    teszt::leosztas(a,
-                    "Tök Király, Tök 8, Makk 7, Makk 8, Zöld 7, Zöld 8, Zöld 9, Piros 7, Piros 8, "
-                    "Piros 9",
-                    "Tök Ász, Tök 10, Makk 9, Makk 10, Zöld 10, Zöld Alsó, Piros 10, Piros Alsó, "
-                    "Piros Felső, Piros Király",
-                    "Tök 9, Tök 7, Tök Alsó, Makk Ász, Makk Király, Makk Felső, Makk Alsó, Zöld "
-                    "Ász, Zöld Király, Piros Ász",
-                    "Zöld Felső, Tök Felső", MAKK, 2);
-    hajtott_ora(a);
-    teszt::jatek(a, {L_PASSZ}, MAKK, 2);
-    a.emberek_szama = 1;
-    a.ember_helye = 0;
-    ASSERT_TRUE(teszt::kijatszas(a, "Tök 9"));
-    ASSERT_EQ(a.soron, 0);
-    a.fazis = F_JATEK_EMBER;
-}
+// Seat 2 leads in a Makk game; the human follows (`teszt::tok9_hivas`).
 
 TEST(Utes, RenonszNemValtoztatSemmit) {
     Asztal a;
     SzkriptFelulet f;
-    tok9_hivas(a);
+    teszt::tok9_hivas(a);
     const Asztal elotte = a;
     for (const char* rossz : {"Tök 8", "Makk 7", "Piros 9"}) {
         kep_kattintas(a, f, kep_szama(a, 0, rossz));
@@ -396,7 +379,7 @@ TEST(Utes, RenonszNemValtoztatSemmit) {
 TEST(Utes, SegitsegAzAjanlottLap) {
     Asztal a;
     SzkriptFelulet f;
-    tok9_hivas(a);
+    teszt::tok9_hivas(a);
     // Only the Tök Király follows and beats the 9.
     segitseg_kattintas(a);
     EXPECT_EQ(a.nezet.hint, "Az ajánlott lap: Tök Király");

@@ -166,22 +166,7 @@ TEST_F(AblakTeszt, ClosingStopsARunningSearchAtOnce) {
 
 TEST_F(AblakTeszt, TheHintStandsBesideTheButtonAndMarksItsCard) {
     Asztal& a = f->a;
-    // Only the Tök Király follows and beats the led Tök 9.
-    teszt::leosztas(a,
-                    "Tök Király, Tök 8, Makk 7, Makk 8, Zöld 7, Zöld 8, Zöld 9, Piros 7, Piros 8, "
-                    "Piros 9",
-                    "Tök Ász, Tök 10, Makk 9, Makk 10, Zöld 10, Zöld Alsó, Piros 10, Piros Alsó, "
-                    "Piros Felső, Piros Király",
-                    "Tök 9, Tök 7, Tök Alsó, Makk Ász, Makk Király, Makk Felső, Makk Alsó, Zöld "
-                    "Ász, Zöld Király, Piros Ász",
-                    "Zöld Felső, Tök Felső", MAKK, 2);
-    teszt::HajtottOra ora;
-    ora.lepes_per_ms = 50;
-    a.ora = ora;
-    teszt::jatek(a, {L_PASSZ}, MAKK, 2);
-    a.emberek_szama = 1;
-    ASSERT_TRUE(teszt::kijatszas(a, "Tök 9"));
-    a.fazis = F_JATEK_EMBER;
+    teszt::tok9_hivas(a);  // only the Tök Király follows and beats the led Tök 9
     kez_rajzolas(a, 0, 10);
     f->nezet_frissites();
 
