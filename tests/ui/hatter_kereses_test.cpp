@@ -107,7 +107,7 @@ TEST_F(AblakTeszt, TheWindowAnswersWithinFiftyMsWhileTheComputerSearches) {
     szonda.leallit();
     std::printf("worst event latency over 6 computer cards: %lld ms (%d events)\n",
                 szonda.leghosszabb, szonda.db);
-    EXPECT_GE(ido.elapsed(), 6 * 300);
+    EXPECT_GE(ido.elapsed(), 5 * 300);  // the first search began before the clock
     EXPECT_GT(szonda.db, 6 * 300 / 10);
     EXPECT_LE(szonda.leghosszabb, 50);
 }
