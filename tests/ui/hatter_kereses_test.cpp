@@ -58,39 +58,29 @@ void lassu_kereses(TForm1* f, int ms) {
 
 // Events posted from another thread every few milliseconds; each measures how long
 // it waited for the window's thread.
-class Szonda : public QObject {
-public:
+struct Szonda : QObject {
     struct Esemeny : QEvent {
-        explicit Esemeny(Ora::time_point t) : QEvent(QEvent::User), kuldve(t) {}
-        Ora::time_point kuldve;
+        Esemeny() : QEvent(QEvent::User) {}
+        Ora::time_point kuldve = Ora::now();
     };
-    Szonda() {
-        kuldo_ = std::thread([this] {
-            while (!vege_) {
-                QCoreApplication::postEvent(this, new Esemeny(Ora::now()));
-                std::this_thread::sleep_for(std::chrono::milliseconds(4));
-            }
-        });
-    }
-    ~Szonda() override { leallit(); }
-    void leallit() {
-        vege_ = true;
-        if (kuldo_.joinable()) kuldo_.join();
-    }
     bool event(QEvent* e) override {
         if (e->type() != QEvent::User) return QObject::event(e);
-        const auto v = std::chrono::duration_cast<std::chrono::milliseconds>(
-            Ora::now() - static_cast<Esemeny*>(e)->kuldve);
-        leghosszabb = std::max<long long>(leghosszabb, v.count());
-        ++db;
-        return true;
+        const auto v = Ora::now() - static_cast<Esemeny*>(e)->kuldve;
+        leghosszabb = std::max<long long>(leghosszabb, v / std::chrono::milliseconds(1));
+        return ++db;
     }
+    void leallit() {
+        vege = true;
+        if (kuldo.joinable()) kuldo.join();
+    }
+    ~Szonda() override { leallit(); }
     long long leghosszabb = 0;
     int db = 0;
-
-private:
-    std::atomic<bool> vege_{false};
-    std::thread kuldo_;
+    std::atomic<bool> vege{false};
+    std::thread kuldo{[this] {
+        for (; !vege; std::this_thread::sleep_for(std::chrono::milliseconds(4)))
+            QCoreApplication::postEvent(this, new Esemeny);
+    }};
 };
 
 TEST_F(AblakTeszt, TheWindowAnswersWithinFiftyMsWhileTheComputerSearches) {
