@@ -29,27 +29,27 @@ int32_t utes_kep(const Asztal& a, int32_t t, int32_t k) {
 
 // Shows the card of trick position k face up on picture `image`, or hides the
 // picture when the position is still empty.
-void utes_lap_mutatasa(Asztal& a, int32_t image, int32_t t, int32_t k) {
+void utes_lap_mutatasa(const Asztal& a, AsztalNezet& n, int32_t image, int32_t t, int32_t k) {
     const int32_t kep = utes_kep(a, t, k);
-    a.nezet.image[image].lathato = kep >= 0;
-    if (kep >= 0) a.nezet.image[image].kep = kep;
+    n.image[image].lathato = kep >= 0;
+    if (kep >= 0) n.image[image].kep = kep;
 }
 
-void rejt(Asztal& a, int32_t image) { a.nezet.image[image].lathato = false; }
+void rejt(AsztalNezet& n, int32_t image) { n.image[image].lathato = false; }
+void rejt(Asztal& a, int32_t image) { rejt(a.nezet, image); }
 
-// Step 1 of the drawing: the trick and the names, seen from the seat at the bottom.
-void utes_es_nevek(Asztal& a) {
+// Step 1 of the drawing: trick t up to position p and the names, seen from the seat
+// at the bottom, written into `n`.
+void utes_es_nevek(const Asztal& a, AsztalNezet& n, int32_t t, int32_t p) {
     if (a.fazis < 0) return;
-    const int32_t t = rajzolt_utes(a);
-    const int32_t p = std::clamp(a.utes_lapszam, 0, 2);
     auto nev = [&](int32_t s) { return a.jatekosok[(s % 3 + 3) % 3].nev; };
 
     if (a.emberek_szama == 1) {
         const int32_t b = ervenyes_ules(a.ember_helye);
         if (p == 0) {
-            a.nezet.memo2 = nev(b);
-            a.nezet.memo3 = nev(b + 1);
-            a.nezet.memo4 = nev(b + 2);
+            n.memo2 = nev(b);
+            n.memo3 = nev(b + 1);
+            n.memo4 = nev(b + 2);
         }
         // Picture of a seat: the bottom seat's card lies at Image15, the right's
         // at Image16, the left's at Image17.
@@ -58,9 +58,9 @@ void utes_es_nevek(Asztal& a) {
             const int32_t ules = (elso + k) % 3;
             const int32_t image = 15 + (ules - b + 3) % 3;
             if (k <= p)
-                utes_lap_mutatasa(a, image, t, k);
+                utes_lap_mutatasa(a, n, image, t, k);
             else
-                rejt(a, image);
+                rejt(n, image);
         }
         return;
     }
@@ -72,25 +72,25 @@ void utes_es_nevek(Asztal& a) {
     // Pictures of the card just played, the one before it, and the one before that.
     int32_t most, elotte, ket_elotte;
     if (a.emberek_szama == 0) {
-        a.nezet.memo2 = nev(P);
-        a.nezet.memo3 = nev(P + 1);
-        a.nezet.memo4 = nev(P + 2);
+        n.memo2 = nev(P);
+        n.memo3 = nev(P + 1);
+        n.memo4 = nev(P + 2);
         most = 15, elotte = 17, ket_elotte = 16;
     } else {
-        a.nezet.memo4 = nev(P);
-        a.nezet.memo2 = nev(P + 1);
-        a.nezet.memo3 = nev(P + 2);
+        n.memo4 = nev(P);
+        n.memo2 = nev(P + 1);
+        n.memo3 = nev(P + 2);
         most = 17, elotte = 16, ket_elotte = 15;
     }
-    utes_lap_mutatasa(a, most, t, p);
+    utes_lap_mutatasa(a, n, most, t, p);
     if (p > 0)
-        utes_lap_mutatasa(a, elotte, t, (p + 2) % 3);
+        utes_lap_mutatasa(a, n, elotte, t, (p + 2) % 3);
     else
-        rejt(a, elotte);
+        rejt(n, elotte);
     if (p > 1)
-        utes_lap_mutatasa(a, ket_elotte, t, (p + 1) % 3);
+        utes_lap_mutatasa(a, n, ket_elotte, t, (p + 1) % 3);
     else
-        rejt(a, ket_elotte);
+        rejt(n, ket_elotte);
 }
 
 // Step 3 for one opponent X whose diagonal ends at picture `utolso` (Image27 for
@@ -145,7 +145,7 @@ int32_t kezben_tartott(const Asztal& a, int32_t seat) {
 
 void asztal_rajzolas(Asztal& a) {
     // Step 1: trick and names.
-    utes_es_nevek(a);
+    utes_es_nevek(a, a.nezet, rajzolt_utes(a), std::clamp(a.utes_lapszam, 0, 2));
     // Step 2 is `kezben_tartott`; step 3: the opponents' hands, for one human only.
     if (a.emberek_szama != 1) return;
     if (a.fazis < 0) {
@@ -155,6 +155,15 @@ void asztal_rajzolas(Asztal& a) {
     const int32_t b = ervenyes_ules(a.ember_helye);
     ellenfel_keze(a, kovetkezo(b), 27);
     ellenfel_keze(a, elozo(b), 37);
+}
+
+bool utolso_utes_nezet(const Asztal& a, AsztalNezet& ki) {
+    if (a.fazis != F_JATEK_EMBER && a.fazis != F_JATEK_GEP) return false;
+    if (a.utes_szam < 1 || a.utes_szam > 10) return false;
+    ki = a.nezet;
+    // The trick as step 1 drew it when its third card fell.
+    utes_es_nevek(a, ki, a.utes_szam - 1, 2);
+    return true;
 }
 
 void kez_rajzolas(Asztal& a, int32_t seat, int32_t db) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 struct Asztal;
+struct AsztalNezet;
 
 // What the main window shows when it opens: card backs in the bottom row and the
 // talon, positions 11 and 12 hidden, an empty log and "Új parti" on the main button.
@@ -13,6 +14,12 @@ void ablak_indulas(Asztal& a);
 
 // The current trick, the seat names and the opponents' hands.
 void asztal_rajzolas(Asztal& a);
+// What the table shows while the person holds the mouse on the trick area: the
+// table as it is, with the last completed trick on the trick pictures (and, with no
+// human or three, the names turned as when its last card fell). False, and `ki`
+// untouched, outside play or before the first trick is complete.
+bool utolso_utes_nezet(const Asztal& a, AsztalNezet& ki);
+
 // `db` cards (0..12) of `seat`'s hand face up in the bottom row.
 void kez_rajzolas(Asztal& a, int32_t seat, int32_t db);
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QToolTip>
 #include <cstdlib>
@@ -361,15 +362,18 @@ void TForm1::nezet_frissites() {
     QString naplo;
     for (size_t i = 0; i < n.memo1.size(); ++i) {
         if (i) naplo += '\n';
-        naplo += u8(n.memo1[i]);
+        naplo += kijelzett(n.memo1[i], Memo1->font());
     }
-    if (Memo1->toPlainText() != naplo) {
+    // Against the raw text: the plain text turns the non-breaking blanks back.
+    QString most = Memo1->document()->toRawText();
+    most.replace(QChar::ParagraphSeparator, '\n');
+    if (most != naplo) {
         Memo1->setPlainText(naplo);
         Memo1->verticalScrollBar()->setValue(Memo1->verticalScrollBar()->maximum());
     }
-    Memo2->setText(u8(n.memo2));
-    Memo3->setText(u8(n.memo3));
-    Memo4->setText(u8(n.memo4));
+    Memo2->setText(kijelzett(n.memo2, Memo2->font()));
+    Memo3->setText(kijelzett(n.memo3, Memo3->font()));
+    Memo4->setText(kijelzett(n.memo4, Memo4->font()));
     Label1->setText(u8(n.label1));
     Button1->setText(u8(n.button1_felirat));
     Button1->setVisible(n.button1_lathato);

@@ -166,5 +166,3 @@ void TForm4::Button1Click() {
         if (edit(s)->hasFocus() || focusWidget() == edit(s)) nev_kilepes(s);
     accept();
 }
-
-void TForm4::reject() { Button1Click(); }

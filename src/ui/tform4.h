@@ -51,8 +51,8 @@ public slots:
     void RadioButton5Click();
     void RadioButton6Click();
     void Button1Click();
-    // Escape and closing the window act as "OK": the dialog is left only one way.
-    void reject() override;
+    // Escape and the close request do nothing: the dialog is left only through "OK".
+    void reject() override {}
 
 protected:
     void showEvent(QShowEvent* e) override;

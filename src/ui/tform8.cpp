@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 #include "model/asztal.h"
 #include "scoring/elszamolas.h"
@@ -39,7 +40,10 @@ TForm8::TForm8(QWidget* szulo) : QDialog(szulo) {
         m->setObjectName(QString("Memo%1").arg(i + 1));
         m->setGeometry(8 + 208 * i, 40, 201, 145);
         m->setReadOnly(true);
-        m->setLineWrapMode(QPlainTextEdit::NoWrap);
+        // Long lines wrap between words, so the amount at the end stays in view.
+        m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        m->setWordWrapMode(QTextOption::WordWrap);
+        m->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         *memok[i] = m;
     }
 
@@ -62,7 +66,8 @@ void TForm8::kitoltes(const Asztal& a, const Elszamolas& e) {
     for (int s = 0; s < 3; ++s) {
         cimkek[s]->setText(u8(e.cimke[s]));
         memok[s]->clear();
-        for (const std::string& sor : e.sorok[s]) memok[s]->appendPlainText(u8(sor));
+        for (const std::string& sor : e.sorok[s]) memok[s]->appendPlainText(kijelzett(sor, memok[s]->font()));
+        memok[s]->moveCursor(QTextCursor::Start);
     }
 }
 

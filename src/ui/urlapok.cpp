@@ -1,6 +1,8 @@
 #include "ui/urlapok.h"
 
 #include <QDialog>
+#include <QFontMetrics>
+#include <QRegularExpression>
 #include <QMessageBox>
 #include <cstdlib>
 #include <exception>
@@ -63,6 +65,17 @@ void vegzetes_hiba(const QString& szoveg) {
     QMessageBox doboz(QMessageBox::Critical, QStringLiteral("Kotlan"), szoveg, QMessageBox::Ok);
     doboz.exec();
     std::exit(EXIT_FAILURE);
+}
+
+QString kijelzett(const std::string& szoveg, const QFont& betu) {
+    QString s = QString::fromUtf8(szoveg.c_str(), static_cast<qsizetype>(szoveg.size()));
+    static const QRegularExpression kotojel(QStringLiteral("(?<=\\w)-(?=\\w)"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression forint(QStringLiteral(" (?=Ft\\b)"));
+    const bool van_jele = QFontMetrics(betu).inFontUcs4(0x2011);
+    s.replace(kotojel, van_jele ? QStringLiteral("\u2011") : QStringLiteral("-\u2060"));
+    s.replace(forint, QStringLiteral("\u00a0"));
+    return s;
 }
 
 QFont kis_betu() {

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <string>
 
 class QDialog;
 
@@ -41,6 +42,13 @@ QFont kis_betu();
 // button): object name, caption, size and background colour.
 void parbeszed_keret(QDialog* d, const char* nev, const char* felirat, int szel, int mag,
                      const QColor& hatter);
+
+// A text of the core as the windows show it. Only the screen form changes: a
+// hyphen inside a word ("40-em", "20-100") becomes a non-breaking one, and the
+// blank before "Ft" a non-breaking blank, so a wrapped line never splits them.
+// `betu` is the font the text is shown in: without a non-breaking hyphen in it, a
+// word joiner after the plain hyphen does the same.
+QString kijelzett(const std::string& szoveg, const QFont& betu);
 
 // The lime of the auction and announcement dialogs.
 inline const QColor LIME_HATTER(0, 255, 0);

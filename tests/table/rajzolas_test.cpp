@@ -6,6 +6,8 @@
 #include "model/asztal.h"
 #include "model/osztas.h"
 #include "support/kezek.h"
+#include "support/szkript_felulet.h"
+#include "table/folyam.h"
 #include "table/rajzolas.h"
 
 namespace {
@@ -510,6 +512,81 @@ TEST(AblakIndulas, BacksAndHiddenPositions) {
     }
     EXPECT_FALSE(a.nezet.image[13].lathato);
     EXPECT_FALSE(a.nezet.image[14].lathato);
+}
+
+// --- The last trick held ------------------------------------------------------
+
+// Whole deals through the table flow, card by card. After the card that completes a
+// trick the table shows that trick; from then until the next trick completes, the
+// held view must show exactly that (trick pictures and names) over the table as it
+// is, and nothing before the first trick is complete or outside play.
+void utolso_utes_osszevetes(uint64_t mag, bool egy_ember) {
+    Asztal a;
+    teszt::SzkriptFelulet f;
+    asztal_indulas(a, mag);
+    teszt::HajtottOra ora;
+    ora.lepes_per_ms = 50;
+    a.ora = ora;
+    for (int s = 0; s < 3; ++s) a.jatekosok[s].ember = egy_ember && s == 0;
+    f.aduk = {1, 1, 1, 1};
+
+    AsztalNezet kesz;  // the table as the last completed trick left it
+    int32_t utes = -1, ellenorzes = 0;
+    auto ellenoriz = [&] {
+        AsztalNezet v;
+        v.memo2 = "?";
+        const bool jatek = a.fazis == F_JATEK_EMBER || a.fazis == F_JATEK_GEP;
+        if (a.utes_szam != utes && a.utes_lapszam == 0 && a.utes_szam > 0) {
+            utes = a.utes_szam;
+            kesz = a.nezet;
+        }
+        ASSERT_EQ(utolso_utes_nezet(a, v), jatek && a.utes_szam > 0) << a.fazis << " " << a.utes_szam;
+        if (!jatek || a.utes_szam == 0) {
+            EXPECT_EQ(v.memo2, "?");  // untouched
+            return;
+        }
+        ++ellenorzes;
+        for (int k = 1; k <= 37; ++k) {
+            const KepNezet& vart = (k >= 15 && k <= 17) ? kesz.image[k] : a.nezet.image[k];
+            EXPECT_EQ(v.image[k].lathato, vart.lathato) << "Image" << k << " trick " << a.utes_szam;
+            if (vart.lathato) {
+                EXPECT_EQ(v.image[k].kep, vart.kep) << "Image" << k;
+            }
+        }
+        // Beside one human the names stay put; otherwise they turn with the trick.
+        const AsztalNezet& nevek = egy_ember ? a.nezet : kesz;
+        EXPECT_EQ(std::vector<std::string>({v.memo2, v.memo3, v.memo4}),
+                  std::vector<std::string>({nevek.memo2, nevek.memo3, nevek.memo4}));
+        EXPECT_EQ(v.memo1, a.nezet.memo1);
+    };
+    for (int lepes = 0; lepes < 2000 && a.fazis != F_VEGE; ++lepes) {
+        if (a.fazis == F_ELSO_DOBAS || a.fazis == F_MASODIK_DOBAS) {
+            kep_kattintas(a, f, 1);  // lays the first card back
+        } else if (a.fazis == F_LICIT_EMBER) {
+            button2_kattintas(a, f);
+        } else if (a.fazis == F_JATEK_EMBER) {
+            // The first card the rules allow.
+            const int32_t utes_elotte = a.utes_szam, lap_elotte = a.utes_lapszam;
+            for (int k = 1; k <= 10 - a.utes_szam; ++k) {
+                kep_kattintas(a, f, k);
+                if (a.utes_szam != utes_elotte || a.utes_lapszam != lap_elotte) break;
+            }
+        } else if (f.fuggo()) {
+            f.fuss(a, 1);
+        } else {
+            button1_kattintas(a, f);
+        }
+        ellenoriz();
+    }
+    ASSERT_EQ(a.fazis, F_VEGE) << "seed " << mag;
+    EXPECT_GT(ellenorzes, 10);
+}
+
+TEST(UtolsoUtes, HeldViewIsTheTrickAsItLayWhenComplete) {
+    for (uint64_t mag : {1u, 7u, 2026u}) {
+        utolso_utes_osszevetes(mag, true);
+        utolso_utes_osszevetes(mag, false);
+    }
 }
 
 }  // namespace

@@ -2,8 +2,13 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPlainTextDocumentLayout>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <string>
 #include <vector>
 
@@ -107,6 +112,95 @@ TEST_F(AblakTeszt, ResultTableShowsTheSettlementAndClosesWithKesz) {
                           "Kifizeti az ultit: -4 Ft\n\nÖsszesen : -5 Ft"));
     EXPECT_EQ(memo[2], memo[0]);
     EXPECT_FALSE(urlapok().Form8->isVisible());
+}
+
+// The longest lines the settlement writes: the colour deals in Tök and in Piros with
+// every colour component, the silent 100s on both sides, and each contra level; the
+// colourless deal with every colourless component under one, two and a recontra'd
+// contra. Each seat's column gets its own lines.
+Elszamolas hosszu_sorok(Asztal& a) {
+    Elszamolas ossz;
+    auto hozzaad = [&](const Elszamolas& e) {
+        for (int s = 0; s < 3; ++s) ossz.sorok[s].insert(ossz.sorok[s].end(), e.sorok[s].begin(), e.sorok[s].end());
+    };
+    for (int szint = 1; szint <= 3; ++szint) {
+        for (const bool piros : {false, true}) {
+            for (const bool szaz : {false, true}) {
+                const auto t = teszt::szincsere({partik::tok_ulti_talon}, "Tök", piros ? "Piros" : "Tök");
+                teszt::lejatszas(a, piros ? PIROS : TOK, 1,
+                                 teszt::szincsere(partik::tok_ulti, "Tök", piros ? "Piros" : "Tök"), t[0]);
+                a.jatek = Licit{};
+                for (int f : {L_PASSZ, L_NEGYVEN_SZAZ, L_HUSZ_SZAZ, L_ULTI, L_NEGY_ASZ, L_DURCHMARS,
+                              L_TERITETT_DURCHMARS}) {
+                    a.jatek[f] = 1;
+                    a.jatekosok[0].kontra[f] = szint >= 2;
+                    a.jatekosok[1].kontra[f] = szint == 3;
+                }
+                a.jatek.piros = piros;
+                a.jatekosok[szaz ? 1 : 0].bemondott = 4;  // a forty: someone reaches 100
+                hozzaad(elszamolas(a));
+            }
+        }
+        teszt::lejatszas(a, NINCS_ADU, 0, partik::betli, partik::betli_talon);
+        a.jatek = Licit{};
+        for (int f = L_BETLI; f < LICIT_FLAGEK; ++f) {
+            a.jatek[f] = 1;
+            a.jatekosok[1].kontra[f] = 1;
+            a.jatekosok[2].kontra[f] = szint >= 2;
+            a.jatekosok[0].kontra[f] = szint != 2;
+        }
+        hozzaad(elszamolas(a));
+    }
+    return ossz;
+}
+
+// Whether every line of `m` shows whole: no sideways scrolling, no screen line wider
+// than the field, and each amount (sign, figure, "Ft") on the last screen line of
+// its line.
+void egeszen_latszik(QPlainTextEdit* m, const char* nev) {
+    EXPECT_EQ(m->horizontalScrollBar()->maximum(), 0) << nev;
+    EXPECT_FALSE(m->horizontalScrollBar()->isVisible()) << nev;
+    auto* elrendezes = qobject_cast<QPlainTextDocumentLayout*>(m->document()->documentLayout());
+    ASSERT_NE(elrendezes, nullptr);
+    static const QRegularExpression osszeg(QStringLiteral("[+-]\\d+\\sFt$"),
+                                           QRegularExpression::UseUnicodePropertiesOption);
+    for (QTextBlock b = m->document()->begin(); b.isValid(); b = b.next()) {
+        elrendezes->ensureBlockLayout(b);
+        const QTextLayout* l = b.layout();
+        for (int i = 0; i < l->lineCount(); ++i) {
+            EXPECT_LE(l->lineAt(i).naturalTextWidth(), l->lineAt(i).width()) << nev << ": " << b.text().toStdString();
+            EXPECT_LE(l->lineAt(i).width(), m->viewport()->width()) << nev;
+        }
+        const int jel = b.text().indexOf(osszeg);
+        if (b.text().isEmpty() || b.text() == u8("Pénz az ablakban!")) continue;
+        ASSERT_GE(jel, 0) << nev << ": " << b.text().toStdString();
+        EXPECT_EQ(l->lineForTextPosition(jel).lineNumber(), l->lineCount() - 1)
+            << nev << ": " << b.text().toStdString();
+    }
+}
+
+TEST_F(AblakTeszt, ResultTableWrapsLongLinesAndKeepsEveryAmountInView) {
+    const Elszamolas e = hosszu_sorok(f->a);
+    qsizetype leghosszabb = 0;
+    for (const auto& sorok : e.sorok)
+        for (const std::string& s : sorok) leghosszabb = std::max(leghosszabb, QString::fromUtf8(s).size());
+    EXPECT_GE(leghosszabb, 70);  // "Teljesítette az egyszeresen rekontrázott ..."
+    int tobbsoros = 0;
+    ModalFelelo felelo([&](QWidget* w) {
+        auto* d = qobject_cast<TForm8*>(w);
+        ASSERT_NE(d, nullptr);
+        QPlainTextEdit* m[3] = {d->Memo1, d->Memo2, d->Memo3};
+        for (int s = 0; s < 3; ++s) {
+            EXPECT_EQ(m[s]->document()->blockCount(), static_cast<int>(e.sorok[s].size()));
+            egeszen_latszik(m[s], qPrintable(m[s]->objectName()));
+            for (QTextBlock b = m[s]->document()->begin(); b.isValid(); b = b.next())
+                tobbsoros += b.layout()->lineCount() > 1;
+        }
+        QTest::mouseClick(d->Button1, Qt::LeftButton);
+    });
+    f->felulet.eredmeny_tabla(f->a, e);
+    EXPECT_EQ(felelo.megvalaszolt(), 1);
+    EXPECT_GT(tobbsoros, 0);  // the long lines did wrap
 }
 
 TEST_F(AblakTeszt, ResultTableLayout) {

@@ -9,7 +9,9 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 #include <QToolButton>
 #include <string>
 #include <vector>
@@ -302,6 +304,45 @@ TEST_F(AblakTeszt, LogAndTextsAreCopied) {
     EXPECT_EQ(f->Memo1->toPlainText(), u8("Telmi: Passz 1 Ft\n\nVarko: Passz"));
     EXPECT_EQ(f->Label1->text(), u8("Telmi: Piros Ulti 8+2 Ft"));
     EXPECT_EQ(f->Memo3->text(), u8("Varko: Kontra Parti"));
+}
+
+// The screen lines of `szoveg` set in `betu` and wrapped at words to `szel` pixels.
+QStringList kepernyo_sorok(const QString& szoveg, const QFont& betu, int szel) {
+    QTextLayout l(szoveg, betu);
+    QTextOption o;
+    o.setWrapMode(QTextOption::WordWrap);
+    l.setTextOption(o);
+    l.beginLayout();
+    QStringList sorok;
+    for (QTextLine s = l.createLine(); s.isValid(); s = l.createLine()) {
+        s.setLineWidth(szel);
+        sorok << szoveg.mid(s.textStart(), s.textLength());
+    }
+    l.endLayout();
+    return sorok;
+}
+
+// "40-em" and "20-am" stay on one screen line in the log and the name boxes at any
+// width, while the table state keeps the texts as written.
+TEST_F(AblakTeszt, MeldWordsAreNotSplitAtTheirHyphen) {
+    const std::string sor = "Telmi: Van egy 40-em, és két 20-am.";
+    f->a.nezet.memo1 = {sor};
+    f->a.nezet.memo3 = sor;
+    f->nezet_frissites();
+    EXPECT_EQ(f->a.nezet.memo1[0], sor);
+    EXPECT_EQ(f->a.nezet.memo3, sor);
+    EXPECT_EQ(f->Memo3->text().count(QChar('-')) + f->Memo3->text().count(QChar(0x2011)), 2);
+    const QString naplo = f->Memo1->document()->firstBlock().text();
+    for (int szel = 30; szel <= 240; szel += 3)
+        for (const auto& [szoveg, betu] : {std::pair{naplo, f->Memo1->font()},
+                                          std::pair{f->Memo3->text(), f->Memo3->font()}})
+            for (const QString& s : kepernyo_sorok(szoveg, betu, szel))
+                EXPECT_FALSE(s.trimmed().endsWith('-') || s.trimmed().endsWith(QChar(0x2011)))
+                    << szel << " px: " << s.toStdString();
+    // The log's own layout at its width: "40-em" on one line.
+    const QTextLayout* l = f->Memo1->document()->firstBlock().layout();
+    const int negyven = naplo.indexOf(u8("40"));
+    EXPECT_EQ(l->lineForTextPosition(negyven).lineNumber(), l->lineForTextPosition(negyven + 4).lineNumber());
 }
 
 // --- Dialogs ---------------------------------------------------------------------------

@@ -139,17 +139,22 @@ TEST_F(AblakTeszt, AFieldLeftWithTheKeyboardStoresItsName) {
     EXPECT_EQ(f->Memo2->text(), "");
 }
 
-TEST_F(AblakTeszt, EscapeLeavesThePlayersDialogLikeOk) {
-    std::vector<Latott> latott;
+TEST_F(AblakTeszt, EscapeAndTheCloseRequestLeaveThePlayersDialogOpen) {
+    bool nyitva_maradt = false;
     {
-        ModalFelelo felelo([](QWidget* w) {
+        ModalFelelo felelo([&](QWidget* w) {
             auto* d = qobject_cast<TForm4*>(w);
             ASSERT_NE(d, nullptr);
             d->Edit2->setText(u8("Béla"));
             QTest::keyClick(d, Qt::Key_Escape);
+            QTest::keyClick(d->Edit2, Qt::Key_Escape);
+            d->close();
+            nyitva_maradt = d->isVisible() && QApplication::activeModalWidget() == d;
+            QTest::mouseClick(d->Button1, Qt::LeftButton);  // "OK" still closes it
         });
         QTest::mouseClick(f->Memo3, Qt::LeftButton);
     }
+    EXPECT_TRUE(nyitva_maradt);
     EXPECT_FALSE(form4()->isVisible());
     EXPECT_EQ(f->Memo3->text(), u8("Béla"));
 }
