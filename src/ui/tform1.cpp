@@ -30,6 +30,7 @@
 #include "ui/sugo.h"
 #include "ui/tform3.h"
 #include "ui/tform9.h"
+#include "ui/utes_nezo.h"
 #include "ui/urlapok.h"
 
 namespace {
@@ -89,6 +90,9 @@ TForm1::TForm1(QWidget* szulo) : QMainWindow(szulo) {
     menu_epites();
     asztal_epites();
     eszkoztar_epites();
+    utes_nezo = new UtesNezo(this, Tabla,
+                             Image[15]->geometry().united(Image[16]->geometry()).united(Image[17]->geometry()),
+                             [this] { nezet_frissites(); });
     // No maximise, no resizing: the window is as large as its fixed contents.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -353,7 +357,9 @@ bool TForm1::eventFilter(QObject* cel, QEvent* e) {
 }
 
 void TForm1::nezet_frissites() {
-    const AsztalNezet& n = a.nezet;
+    AsztalNezet tartott;
+    const bool utolso_utes = utes_nezo && utes_nezo->tartva() && utolso_utes_nezet(a, tartott);
+    const AsztalNezet& n = utolso_utes ? tartott : a.nezet;
     for (int k = 1; k <= 37; ++k) {
         const int kep = (n.image[k].kep >= 0 && n.image[k].kep <= HATLAP) ? n.image[k].kep : HATLAP;
         Image[k]->kep_betoltes(QString::fromLatin1(kepfajlok[kep]));

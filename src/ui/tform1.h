@@ -18,6 +18,7 @@ class QPushButton;
 class QToolButton;
 class Kattinthato;
 class SugoAblak;
+class UtesNezo;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -65,6 +66,8 @@ public:
 
     // The help window, made at the first "Leírás".
     SugoAblak* Sugo = nullptr;
+    // Shows the last completed trick while the mouse is held on the trick area.
+    UtesNezo* utes_nezo = nullptr;
 
 public slots:
     // --- The table -----------------------------------------------------------

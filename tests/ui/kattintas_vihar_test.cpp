@@ -1,6 +1,7 @@
 // The click storm: the real main window takes thousands of random clicks on every
 // picture, button, name box, menu item and tool-bar button, in every phase, with
-// the modal dialogs answered at random, and the table state is checked after each.
+// the modal dialogs answered at random, and presses held on the trick area; the
+// table state is checked after each.
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 
 #include "ablak_teszt.h"
 #include "table/invariansok.h"
+#include "table/rajzolas.h"
 #include "ui/kattinthato.h"
 
 namespace {
@@ -118,9 +120,52 @@ TEST_F(AblakTeszt, ClickStormKeepsTheTableSound) {
             m->trigger();
             return true;
         });
+    // Pressing and holding on the trick area, with the table's timer running while
+    // held: the press changes nothing, and the trick pictures show the core's view
+    // of the last trick for as long as it is held.
+    const QRect utes_terulet =
+        f->Image[15]->geometry().united(f->Image[16]->geometry()).united(f->Image[17]->geometry());
+    long long tartasok = 0, utes_mutatva = 0;
+    auto allapot = [this] {
+        const Asztal& a = f->a;
+        std::string s = std::to_string(a.fazis) + " " + std::to_string(a.utes_szam) + " " +
+                        std::to_string(a.utes_lapszam) + " " + std::to_string(a.soron) + " " +
+                        std::to_string(a.parti_sorszam);
+        for (const KepNezet& k : a.nezet.image) s += " " + std::to_string(k.lathato) + std::to_string(k.kep);
+        return s;
+    };
+    celok.push_back([&, this] {
+        const QPoint p(utes_terulet.left() + static_cast<int>(rng() % utes_terulet.width()),
+                       utes_terulet.top() + static_cast<int>(rng() % utes_terulet.height()));
+        QWidget* cel = f->Tabla->childAt(p);
+        if (!cel) cel = f->Tabla;
+        const QPoint hely = cel->mapFrom(f->Tabla, p);
+        const std::string elotte = allapot();
+        QTest::mousePress(cel, Qt::LeftButton, {}, hely);
+        ++tartasok;
+        EXPECT_EQ(allapot(), elotte) << "the press changed the table; seed " << mag;
+        for (int n = 0; n < 3; ++n) {
+            AsztalNezet v;
+            if (utolso_utes_nezet(f->a, v)) {
+                ++utes_mutatva;
+                for (int k = 15; k <= 17; ++k) {
+                    EXPECT_EQ(f->Image[k]->isVisible(), v.image[k].lathato) << "Image" << k << "; seed " << mag;
+                    if (v.image[k].lathato) {
+                        EXPECT_EQ(f->Image[k]->betoltott(), kepfajlok[v.image[k].kep]) << "Image" << k;
+                    }
+                }
+            }
+            QCoreApplication::processEvents();
+        }
+        QTest::mouseRelease(cel, Qt::LeftButton, {}, hely);
+        for (int k = 15; k <= 17; ++k) EXPECT_EQ(f->Image[k]->isVisible(), f->a.nezet.image[k].lathato);
+        return true;
+    });
     // The bottom row, the talon and the main button come up far more often than
-    // the menus: celok[0..13] are Image1 .. Image14, celok[37] is Button1.
+    // the menus: celok[0..13] are Image1 .. Image14, celok[37] is Button1, and the
+    // last is the held trick area.
     const int fo_gomb = 37;
+    const int utes_tartas = static_cast<int>(celok.size()) - 1;
 
     long long megtortent = 0, partik_elotte = f->a.parti_sorszam;
     for (long long i = 0; i < kattintasok; ++i) {
@@ -131,6 +176,8 @@ TEST_F(AblakTeszt, ClickStormKeepsTheTableSound) {
             cel = static_cast<int>(rng() % 14);  // the bottom row and the talon
         else if (r < 75)
             cel = fo_gomb;
+        else if (r < 80)
+            cel = utes_tartas;
         else
             cel = static_cast<int>(rng() % celok.size());
         if (celok[static_cast<size_t>(cel)]()) ++megtortent;
@@ -149,9 +196,10 @@ TEST_F(AblakTeszt, ClickStormKeepsTheTableSound) {
     }
     const long long partik = f->a.parti_sorszam - partik_elotte;
     std::printf("click storm: seed %u, %lld events, %lld reached a control, %lld dialog answers, "
-                "%lld deals\n",
-                mag, kattintasok, megtortent, valaszok, partik);
+                "%lld deals, %lld holds on the trick area (%lld views of a last trick)\n",
+                mag, kattintasok, megtortent, valaszok, partik, tartasok, utes_mutatva);
     EXPECT_GT(partik, 3);
+    EXPECT_GT(utes_mutatva, 0);
 }
 
 }  // namespace
