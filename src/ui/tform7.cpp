@@ -12,6 +12,12 @@ TForm7::TForm7(QWidget* szulo) : QDialog(szulo) {
     parbeszed_keret(this, "Form7", "Jelentések és kontrák", 401, 201, LIME_HATTER);
     // The small font, so every caption fits its box.
     setFont(kis_betu());
+    // A box that does not apply must look it on the lime: hollow, with muted text.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Disabled, QPalette::Base, LIME_HATTER);
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, TILTOTT_SZOVEG);
+    pal.setColor(QPalette::Disabled, QPalette::Text, TILTOTT_SZOVEG);
+    setPalette(pal);
 
     GroupBox1 = new QGroupBox(QString::fromUtf8("Negyven"), this);
     GroupBox1->setGeometry(8, 4, 89, 45);

@@ -10,6 +10,11 @@ class QCheckBox;
 class QGroupBox;
 class QPushButton;
 
+#include <QColor>
+
+// The text of a disabled box: dark enough to read, pale enough to stand back.
+inline const QColor TILTOTT_SZOVEG(56, 140, 56);
+
 class TForm7 : public QDialog {
     Q_OBJECT
   public:

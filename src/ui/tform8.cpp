@@ -40,6 +40,9 @@ TForm8::TForm8(QWidget* szulo) : QDialog(szulo) {
         m->setObjectName(QString("Memo%1").arg(i + 1));
         m->setGeometry(8 + 208 * i, 40, 201, 145);
         m->setReadOnly(true);
+        // The small font and a narrow margin: a deal of four components fits whole.
+        m->setFont(kis_betu());
+        m->document()->setDocumentMargin(2);
         // Long lines wrap between words, so the amount at the end stays in view.
         m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         m->setWordWrapMode(QTextOption::WordWrap);

@@ -1,4 +1,7 @@
 #include <QAction>
+#include <QCheckBox>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
@@ -12,6 +15,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextLayout>
+#include <cmath>
 #include <QToolButton>
 #include <string>
 #include <vector>
@@ -346,6 +350,48 @@ TEST_F(AblakTeszt, MeldWordsAreNotSplitAtTheirHyphen) {
 }
 
 // --- Dialogs ---------------------------------------------------------------------------
+
+// Contrast of two colours as the ratio of their relative luminances (1 to 21).
+double kontraszt(const QColor& x, const QColor& y) {
+    auto fenyesseg = [](const QColor& c) {
+        auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    const double a = fenyesseg(x), b = fenyesseg(y);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+// A box of "Jelentések és kontrák" that does not apply looks it on the lime: its
+// square is hollow, the lime showing through, and its caption is muted but readable,
+// where an enabled box has a white square and a black caption.
+TEST_F(AblakTeszt, DisabledAnnouncementBoxesLookDisabled) {
+    TForm7* d = urlapok().Form7;
+    d->CheckBox[9]->setEnabled(true);
+    d->CheckBox[10]->setEnabled(false);
+    struct Kep {
+        QColor negyzet;
+        double felirat = 1;  // the caption's strongest contrast with the lime
+    };
+    auto nez = [](QCheckBox* c) {
+        QStyleOptionButton o;
+        o.initFrom(c);
+        const QRect n = c->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &o, c);
+        const QRect felirat = c->style()->subElementRect(QStyle::SE_CheckBoxContents, &o, c);
+        const QImage i = c->grab().toImage();
+        Kep k;
+        k.negyzet = i.pixelColor(n.center());
+        for (int y = felirat.top(); y <= felirat.bottom(); ++y)
+            for (int x = felirat.left(); x <= felirat.right(); ++x)
+                k.felirat = std::max(k.felirat, kontraszt(i.pixelColor(x, y), LIME_HATTER));
+        return k;
+    };
+    const Kep be = nez(d->CheckBox[9]), ki = nez(d->CheckBox[10]);
+    EXPECT_EQ(be.negyzet, QColor(Qt::white));
+    EXPECT_EQ(ki.negyzet, LIME_HATTER);
+    EXPECT_GT(be.felirat, 10);
+    EXPECT_GT(ki.felirat, 2.5);  // readable
+    EXPECT_LT(ki.felirat, 5);    // but plainly paler than an enabled caption
+}
 
 TEST_F(AblakTeszt, MessageDialogShowsTheLineUntilOk) {
     QString cim, szoveg;

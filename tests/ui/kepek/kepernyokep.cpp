@@ -1,0 +1,164 @@
+// Pictures of the real windows for the README and for looking at them: a deal
+// played through the table with the mouse against the two computers, the last
+// trick held, the announcements dialog, the result table of a contra'd Piros deal
+// and the about box. Run in the build tree on a display (scripts/screenshot.sh runs
+// it under Xvfb): `ulti_kepernyokep <folder>`.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+#include "scoring/elszamolas.h"
+#include "scoring/lejatszas.h"
+#include "scoring/partik.h"
+#include "support/kezek.h"
+#include "ui/kattinthato.h"
+#include "ui/tform1.h"
+#include "ui/tform2.h"
+#include "ui/tform5.h"
+#include "ui/tform6.h"
+#include "ui/tform7.h"
+#include "ui/tform8.h"
+#include "ui/tform9.h"
+#include "ui/urlapok.h"
+
+namespace {
+
+QString mappa;
+
+void ment(QWidget* w, const char* nev) {
+    const QString ut = mappa + "/" + nev;
+    if (w->grab().save(ut)) std::printf("%s\n", qPrintable(ut));
+    else std::fprintf(stderr, "kepernyokep: cannot write %s\n", qPrintable(ut));
+}
+
+void var(int ms) { QTest::qWait(ms); }
+
+// Answers each dialog as a player would; the first announcements dialog and the
+// result table are photographed on the way.
+void valasz(QWidget* w) {
+    static bool kontrak = false;
+    if (auto* d = qobject_cast<TForm5*>(w)) {
+        d->Button1->click();  // the opening party, then passes
+    } else if (auto* d = qobject_cast<TForm6*>(w)) {
+        d->RadioButton[1]->click();
+        d->Button1->click();
+    } else if (auto* d = qobject_cast<TForm7*>(w)) {
+        if (!kontrak) {
+            kontrak = true;
+            ment(d, "kontrak.png");
+        }
+        if (d->CheckBox[2]->isEnabled()) d->CheckBox[2]->click();  // "Parti"
+        d->Button1->click();
+    } else if (auto* d = qobject_cast<TForm2*>(w)) {
+        d->Button1->click();
+    } else if (auto* d = qobject_cast<TForm8*>(w)) {
+        ment(d, "eredmeny_parti.png");
+        d->Button1->click();
+    } else if (auto* d = qobject_cast<TForm9*>(w)) {
+        ment(d, "nevjegy.png");
+        d->close();
+    } else {
+        w->close();
+    }
+}
+
+// The human on turn plays the first card the rules allow.
+void ember_lapja(TForm1* f) {
+    const int32_t t = f->a.utes_szam, p = f->a.utes_lapszam;
+    for (int k = 1; k <= 10 - t && f->a.utes_szam == t && f->a.utes_lapszam == p; ++k) {
+        QTest::mouseClick(f->Image[k], Qt::LeftButton);
+        var(20);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    UltiAlkalmazas app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: ulti_kepernyokep <folder>\n");
+        return 2;
+    }
+    mappa = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(mappa);
+    urlapok_letrehozasa();
+    TForm1* f = urlapok().Form1;
+    f->show();
+    if (!QTest::qWaitForWindowExposed(f)) return 1;
+    QTimer figyelo;
+    QObject::connect(&figyelo, &QTimer::timeout, [] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w && w->isVisible()) QTimer::singleShot(50, w, [w] { if (w->isVisible()) valasz(w); });
+    });
+    figyelo.start(200);
+
+    // A deal with a fixed seed: "Új parti", two cards laid back, the opening party,
+    // then passes; the computers bid and play on the table's own timer.
+    Asztal& a = f->a;
+    asztal_indulas(a, 20261208);
+    f->felulet.szunet_ms = 400;
+    f->nezet_frissites();
+    QElapsedTimer ido;
+    ido.start();
+    bool fenykep = false, osztas = false;
+    while (a.fazis != F_VEGE && ido.elapsed() < 120000) {
+        if (a.fazis == F_NINCS_PARTI) {
+            QTest::mouseClick(f->Button1, Qt::LeftButton);  // "Új parti" (again when all passed)
+            var(300);
+            if (!osztas) ment(f, "osztas.png");
+            osztas = true;
+        } else if (a.fazis == F_ELSO_DOBAS || a.fazis == F_MASODIK_DOBAS) {
+            QTest::mouseClick(f->Image[1], Qt::LeftButton);
+        } else if (a.fazis == F_LICIT_EMBER || a.fazis == F_LICIT_GEP) {
+            QTest::mouseClick(f->Button2->isVisible() && a.fazis == F_LICIT_EMBER ? f->Button2 : f->Button1,
+                              Qt::LeftButton);
+        } else if (a.fazis == F_JATEK_EMBER) {
+            // The table mid-trick in the second half of the deal, then held.
+            if (!fenykep && a.utes_szam >= 3 && a.utes_lapszam >= 1) {
+                fenykep = true;
+                var(300);
+                ment(f, "asztal.png");
+                const QPoint hol = f->Image[15]->geometry().topLeft() - QPoint(10, -90);
+                QTest::mousePress(f->Tabla, Qt::LeftButton, {}, hol);
+                var(100);
+                ment(f, "utolso_utes.png");
+                QTest::mouseRelease(f->Tabla, Qt::LeftButton, {}, hol);
+            }
+            ember_lapja(f);
+        }
+        var(50);
+    }
+    var(300);
+    ment(f, "vege.png");
+    QTest::mouseClick(f->Button1, Qt::LeftButton);  // "Eredmény"
+    var(500);
+
+    // The result table of a Piros deal with contras, recontras and a silent 100.
+    Asztal b;
+    const auto t = teszt::szincsere({teszt::partik::tok_ulti_talon}, "Tök", "Piros");
+    teszt::lejatszas(b, PIROS, 1, teszt::szincsere(teszt::partik::tok_ulti, "Tök", "Piros"), t[0]);
+    for (int fl : {L_PASSZ, L_PIROS, L_ULTI, L_NEGYVEN_SZAZ}) b.jatek[fl] = 1;
+    for (int fl : {L_PASSZ, L_ULTI, L_NEGYVEN_SZAZ}) b.jatekosok[0].kontra[fl] = 1;
+    b.jatekosok[1].kontra[L_PASSZ] = 1;
+    b.jatekosok[1].bemondott = 4;
+    b.jatekosok[0].nev = "Telmi";
+    const Elszamolas e = elszamolas(b);
+    TForm8* d = urlapok().Form8;
+    d->kitoltes(b, e);
+    QTimer::singleShot(300, d, [d] {
+        ment(d, "eredmeny.png");
+        d->Button1->click();
+    });
+    d->exec();
+    QTimer::singleShot(0, f, [f] { f->Szerz1Click(); });
+    var(800);
+    urlapok_torlese();
+    return fenykep ? 0 : 1;
+}
