@@ -190,8 +190,16 @@ void jel_kozep(QPainter& p, int szin, QPointF kozep, double meret, bool fordit) 
 
 // --- The card ------------------------------------------------------------------
 
-QImage ures_lap() {
-    QImage img(SZ, MA, QImage::Format_RGB32);
+// A picture of w x h drawn at `k` times its size: the painter keeps working in the
+// picture's own coordinates, each unit k pixels.
+QImage vaszon(int w, int h, double k, QImage::Format formatum) {
+    QImage img(qRound(w * k), qRound(h * k), formatum);
+    img.setDevicePixelRatio(k);
+    return img;
+}
+
+QImage ures_lap(double k) {
+    QImage img = vaszon(SZ, MA, k, QImage::Format_RGB32);
     img.fill(ASZTAL);
     return img;
 }
@@ -204,6 +212,25 @@ void lap_alap(QPainter& p) {
 }
 
 const char* const JELOLES[8] = {"7", "8", "9", "10", "A", "F", "K", "Á"};
+
+// The mark of the Ász, told from the Alsó's plain "A" at a glance: a white "Á"
+// with a bold accent on a block of the suit's colour.
+void asz_jeloles(QPainter& p, const QColor& szin, const QFont& betu) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(szin);
+    p.drawRoundedRect(QRectF(1.5, 0.5, 14, 18.5), 2.5, 2.5);
+    QFont f = betu;
+    f.setPixelSize(11);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(1.5, 5, 14, 13.6), Qt::AlignHCenter | Qt::AlignBottom, "A");
+    // The accent drawn, not taken from the font: a stroke wide enough to see, clear
+    // of the letter.
+    p.setPen(QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(7.4, 6.4), QPointF(10.4, 3.0));
+    p.restore();
+}
 
 // The rank in the top-left corner with a small sign beneath, and the same turned
 // round in the bottom-right corner.
@@ -221,8 +248,11 @@ void sarkok(QPainter& p, int szin, int ertek) {
         }
         p.setFont(f);
         p.setPen(c.felirat);
-        p.drawText(QRectF(1, 2, 15, 15), Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(JELOLES[ertek]));
-        jel(p, szin, QRectF(3, 18, 11, 11));
+        if (ertek == 7)
+            asz_jeloles(p, c.felirat, f);
+        else
+            p.drawText(QRectF(1, 2, 15, 15), Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(JELOLES[ertek]));
+        jel(p, szin, QRectF(3, ertek == 7 ? 20 : 18, 11, 11));
         p.restore();
     }
 }
@@ -367,8 +397,8 @@ void asz_lap(QPainter& p, int szin) {
     jel_kozep(p, szin, QPointF(35, 50), 36, false);
 }
 
-QImage lap_kep(int szin, int ertek) {
-    QImage img = ures_lap();
+QImage lap_kep(int szin, int ertek, double k = 1) {
+    QImage img = ures_lap(k);
     QPainter p(&img);
     lap_alap(p);
     if (ertek <= 3)
@@ -412,8 +442,8 @@ void hatlap_rajz(QPainter& p, const QRectF& r) {
     p.drawRoundedRect(belso.adjusted(2, 2, -2, -2), 2, 2);
 }
 
-QImage hatlap() {
-    QImage img = ures_lap();
+QImage hatlap(double k = 1) {
+    QImage img = ures_lap(k);
     QPainter p(&img);
     hatlap_rajz(p, QRectF(0, 0, SZ, MA));
     return img;
@@ -434,8 +464,8 @@ void lap_forgatva(QPainter& p, const QImage& lap, QPointF hol, double fok, doubl
     p.restore();
 }
 
-QImage nevjegy() {
-    QImage img(390, 300, QImage::Format_RGB32);
+QImage nevjegy(double k = 1) {
+    QImage img = vaszon(390, 300, k, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -446,7 +476,7 @@ QImage nevjegy() {
     p.drawRoundedRect(QRectF(4, 4, 190, 292), 10, 10);
     const int szinek_sorrend[4] = {0, 1, 2, 3};
     for (int i = 0; i < 4; ++i)
-        lap_forgatva(p, lap_kep(szinek_sorrend[i], 7), QPointF(99, 272), -24 + 16 * i, 1.3);
+        lap_forgatva(p, lap_kep(szinek_sorrend[i], 7, 2 * k), QPointF(99, 272), -24 + 16 * i, 1.3);
     QFont f("DejaVu Serif");
     f.setBold(true);
     f.setPixelSize(40);
@@ -471,8 +501,8 @@ QImage ikon() {
 }
 
 // Tool-bar face of "Új parti": a card back with a green plus.
-QImage gomb_uj() {
-    QImage img(26, 26, QImage::Format_ARGB32);
+QImage gomb_uj(double k = 1) {
+    QImage img = vaszon(26, 26, k, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -484,8 +514,8 @@ QImage gomb_uj() {
 }
 
 // "Átrendezés": two small cards and the arrows that swap them.
-QImage gomb_rendez() {
-    QImage img(30, 26, QImage::Format_ARGB32);
+QImage gomb_rendez(double k = 1) {
+    QImage img = vaszon(30, 26, k, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -507,8 +537,8 @@ QImage gomb_rendez() {
 }
 
 // The hidden sixth button: a magnifier over a card.
-QImage gomb_6() {
-    QImage img(28, 26, QImage::Format_ARGB32);
+QImage gomb_6(double k = 1) {
+    QImage img = vaszon(28, 26, k, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -583,6 +613,30 @@ bool ikonok_mentese(const QString& mappa) {
     return jo;
 }
 
+// The path of the twice-sized picture beside `utvonal`: "kartya/pd.jpg" gives
+// "kartya/pd@2x.jpg", the name Qt gives a device pixel ratio of 2.
+QString ketszeres(const QString& utvonal) {
+    const qsizetype pont = utvonal.lastIndexOf('.');
+    return utvonal.left(pont) + "@2x" + utvonal.mid(pont);
+}
+
+// Every picture but the window icon again at twice the size, for screens scaled by
+// 2; the program uses them where the device pixel ratio is above 1.
+bool ketszeres_kepek(const QString& mappa, const char betu_szin[4], const char betu_ertek[8]) {
+    bool jo = true;
+    for (int szin = 0; szin < 4; ++szin)
+        for (int ertek = 0; ertek < 8; ++ertek) {
+            const QString nev = QString("%1/%2%3.jpg").arg(mappa).arg(betu_szin[szin]).arg(betu_ertek[ertek]);
+            jo = ment(lap_kep(szin, ertek, 2), ketszeres(nev), "JPG") && jo;
+        }
+    jo = ment(hatlap(2), ketszeres(mappa + "/hat.jpg"), "JPG") && jo;
+    jo = ment(nevjegy(2), ketszeres(mappa + "/nevjegy.jpg"), "JPG") && jo;
+    jo = ment(gomb_uj(2), ketszeres(mappa + "/gomb_uj.png"), "PNG") && jo;
+    jo = ment(gomb_rendez(2), ketszeres(mappa + "/gomb_rendez.png"), "PNG") && jo;
+    jo = ment(gomb_6(2), ketszeres(mappa + "/gomb_6.png"), "PNG") && jo;
+    return jo;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -613,5 +667,6 @@ int main(int argc, char** argv) {
     jo = ment(gomb_rendez(), mappa + "/gomb_rendez.png", "PNG") && jo;
     jo = ment(gomb_6(), mappa + "/gomb_6.png", "PNG") && jo;
     jo = ikonok_mentese(mappa) && jo;
+    jo = ketszeres_kepek(mappa, betu_szin, betu_ertek) && jo;
     return jo ? 0 : 1;
 }

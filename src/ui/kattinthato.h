@@ -2,6 +2,12 @@
 // A label that reports a click: the card pictures and the name boxes of the table.
 
 #include <QLabel>
+#include <QPixmap>
+
+// The picture file `utvonal` for a screen of device pixel ratio `arany`: above 1 the
+// twice-sized drawing beside it ("kartya/pd@2x.jpg" for "kartya/pd.jpg") where
+// there is one, so the picture stays sharp. Each file is read once.
+QPixmap kep_fajlbol(const QString& utvonal, qreal arany);
 
 class Kattinthato : public QLabel {
     Q_OBJECT

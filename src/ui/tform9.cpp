@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "ui/adat_mappa.h"
+#include "ui/kattinthato.h"
 
 TForm9::TForm9(QWidget* szulo) : QDialog(szulo) {
     setObjectName("Form9");
@@ -20,7 +20,7 @@ TForm9::TForm9(QWidget* szulo) : QDialog(szulo) {
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(8, 8, 390, 300);
-    Image1->setPixmap(QPixmap(adat_utvonal("kartya/nevjegy.jpg")));
+    Image1->setPixmap(kep_fajlbol("kartya/nevjegy.jpg", devicePixelRatioF()));
 
     // The texts stand on the white half of the picture, beside the cards.
     static const char* const sorok[8] = {nullptr,

@@ -205,6 +205,34 @@ TEST_F(AblakTeszt, StartUpShowsBacksAndHidesPositionsElevenAndTwelve) {
     EXPECT_TRUE(f->Memo1->toPlainText().isEmpty());
 }
 
+// For a screen scaled by 2 each picture comes from its twice-sized drawing, which
+// takes the same room in the window and, scaled down, is the same picture.
+TEST_F(AblakTeszt, TwiceSizedPicturesForScaledScreens) {
+    QStringList fajlok = {"kartya/nevjegy.jpg", "kartya/gomb_uj.png", "kartya/gomb_rendez.png",
+                          "kartya/gomb_6.png"};
+    for (int k = 0; k <= HATLAP; ++k) fajlok << kepfajlok[k];
+    for (const QString& fajl : fajlok) {
+        const QPixmap egy = kep_fajlbol(fajl, 1), ket = kep_fajlbol(fajl, 2);
+        ASSERT_FALSE(ket.isNull()) << fajl.toStdString();
+        EXPECT_EQ(egy.devicePixelRatio(), 1.0);
+        EXPECT_EQ(ket.devicePixelRatio(), 2.0) << fajl.toStdString();
+        EXPECT_EQ(ket.size(), egy.size() * 2) << fajl.toStdString();
+        EXPECT_EQ(ket.deviceIndependentSize().toSize(), egy.size());
+        const QImage kicsi = ket.toImage().scaled(egy.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                 .convertToFormat(QImage::Format_ARGB32);
+        const QImage eredeti = egy.toImage().convertToFormat(QImage::Format_ARGB32);
+        double elteres = 0;
+        for (int y = 0; y < eredeti.height(); ++y)
+            for (int x = 0; x < eredeti.width(); ++x) {
+                const QRgb a = kicsi.pixel(x, y), b = eredeti.pixel(x, y);
+                elteres += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+            }
+        EXPECT_LT(elteres / (3.0 * eredeti.width() * eredeti.height()), 16) << fajl.toStdString();
+    }
+    // A picture with no twice-sized file is taken as it is.
+    EXPECT_EQ(kep_fajlbol("kartya/ikon.png", 2).devicePixelRatio(), 1.0);
+}
+
 TEST_F(AblakTeszt, AllCardPicturesExistAtTheirSize) {
     for (int k = 0; k <= HATLAP; ++k) {
         const QPixmap p(kepfajlok[k]);
