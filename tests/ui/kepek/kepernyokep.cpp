@@ -1,7 +1,7 @@
 // Pictures of the real windows for the README and for looking at them: a deal
 // played through the table with the mouse against the two computers, the last
-// trick held, the announcements dialog, the result table of a contra'd Piros deal
-// and the about box. Run in the build tree on a display (scripts/screenshot.sh runs
+// trick held, the announcements dialog, a meld announcement in the log, the result
+// table of a contra'd Piros deal and the about box. Run in the build tree on a display (scripts/screenshot.sh runs
 // it under Xvfb): `ulti_kepernyokep <folder>`.
 
 #include <QApplication>
@@ -18,6 +18,7 @@
 #include "scoring/lejatszas.h"
 #include "scoring/partik.h"
 #include "support/kezek.h"
+#include "table/folyam.h"
 #include "ui/kattinthato.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
@@ -59,7 +60,7 @@ void valasz(QWidget* w) {
     } else if (auto* d = qobject_cast<TForm2*>(w)) {
         d->Button1->click();
     } else if (auto* d = qobject_cast<TForm8*>(w)) {
-        ment(d, "eredmeny_parti.png");
+        ment(d, "eredmeny.png");
         d->Button1->click();
     } else if (auto* d = qobject_cast<TForm9*>(w)) {
         ment(d, "nevjegy.png");
@@ -137,8 +138,21 @@ int main(int argc, char** argv) {
     }
     var(300);
     ment(f, "vege.png");
-    QTest::mouseClick(f->Button1, Qt::LeftButton);  // "Eredmény"
-    var(500);
+    // A meld announcement as the core writes it, in the log and the name box (the
+    // right-hand player, as if at his first card).
+    if (a.fazis == F_VEGE) {
+        const int32_t soron = a.soron;
+        a.soron = 1;
+        a.jatekosok[1].negyven = 1;
+        a.jatekosok[1].husz_db = 2;
+        bemondasok_kiirasa(a, f->felulet, false);
+        a.soron = soron;
+        f->nezet_frissites();
+        var(800);
+        ment(f, "bemondas.png");
+        asztal_indulas(a, 1);  // the made-up announcement goes no further
+        a.fazis = F_NINCS_PARTI;
+    }
 
     // The result table of a Piros deal with contras, recontras and a silent 100.
     Asztal b;
@@ -152,10 +166,6 @@ int main(int argc, char** argv) {
     const Elszamolas e = elszamolas(b);
     TForm8* d = urlapok().Form8;
     d->kitoltes(b, e);
-    QTimer::singleShot(300, d, [d] {
-        ment(d, "eredmeny.png");
-        d->Button1->click();
-    });
     d->exec();
     QTimer::singleShot(0, f, [f] { f->Szerz1Click(); });
     var(800);
