@@ -576,10 +576,10 @@ void ikon_lap(QPainter& p, int szin, QPointF talp, double fok) {
     jel_kozep(p, szin, QPointF(1.5, -21), 18, false);
     QFont f("DejaVu Sans");
     f.setBold(true);
-    f.setPixelSize(9);
-    p.setFont(f);
-    p.setPen(c.felirat);
-    p.drawText(QRectF(-14, -45, 9, 10), Qt::AlignCenter, QString::fromUtf8("Á"));
+    // The Ász's mark of the cards, at the size of this small card's corner.
+    p.translate(-14.6, -45.6);
+    p.scale(0.6, 0.6);
+    asz_jeloles(p, c.felirat, f);
     p.restore();
 }
 
