@@ -3,14 +3,13 @@
 // his first card, or a human declarer's recontras at the second trick. The boxes
 // mirror `a.bej_dlg`, prepared by `bejelentes_elokeszites`.
 
+#include <QColor>
 #include <QDialog>
 
 struct Asztal;
 class QCheckBox;
 class QGroupBox;
 class QPushButton;
-
-#include <QColor>
 
 // The text of a disabled box: dark enough to read, pale enough to stand back.
 inline const QColor TILTOTT_SZOVEG(56, 140, 56);

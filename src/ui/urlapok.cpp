@@ -2,8 +2,8 @@
 
 #include <QDialog>
 #include <QFontMetrics>
-#include <QRegularExpression>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <cstdlib>
 #include <exception>
 
