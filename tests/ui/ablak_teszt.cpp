@@ -1,5 +1,6 @@
 #include "ablak_teszt.h"
 
+#include <QDialog>
 #include <QTest>
 
 namespace teszt {
@@ -20,13 +21,20 @@ ModalFelelo::ModalFelelo(std::function<void(QWidget*)> valasz, int ms)
     QObject::connect(orkutya_.get(), &QTimer::timeout, [] {
         while (QWidget* w = QApplication::activeModalWidget()) {
             ADD_FAILURE() << "a dialog was left open: " << w->windowTitle().toStdString();
-            w->close();
+            becsuk(w);
         }
     });
     orkutya_->start(ms);
 }
 
 ModalFelelo::~ModalFelelo() = default;
+
+void becsuk(QWidget* w) {
+    if (auto* d = qobject_cast<QDialog*>(w))
+        d->done(QDialog::Rejected);
+    else
+        w->close();
+}
 
 void AblakTeszt::SetUp() {
     urlapok_letrehozasa();

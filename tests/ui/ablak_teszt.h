@@ -32,6 +32,10 @@ private:
     int db_ = 0;
 };
 
+// Closes `w` for good: a dialog left only through its own button ignores the close
+// request, so a watchdog ends it directly.
+void becsuk(QWidget* w);
+
 // Creates TForm1 .. TForm10 and shows the main window; destroys them afterwards.
 class AblakTeszt : public ::testing::Test {
 protected:

@@ -78,7 +78,7 @@ TEST_F(AblakTeszt, ClickStormKeepsTheTableSound) {
             if (++valaszok - valaszok_az_esemeny_elott > 20000) {
                 ADD_FAILURE() << "no way out of " << w->windowTitle().toStdString()
                               << "; click storm seed " << mag;
-                while (QWidget* m = QApplication::activeModalWidget()) m->close();
+                while (QWidget* m = QApplication::activeModalWidget()) teszt::becsuk(m);
                 return;
             }
             veletlen_valasz(w, rng);
