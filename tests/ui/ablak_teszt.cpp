@@ -29,6 +29,14 @@ ModalFelelo::ModalFelelo(std::function<void(QWidget*)> valasz, int ms)
 
 ModalFelelo::~ModalFelelo() = default;
 
+std::string allapot(const Asztal& a) {
+    std::string s = std::to_string(a.fazis) + " " + std::to_string(a.utes_szam) + " " +
+                    std::to_string(a.utes_lapszam) + " " + std::to_string(a.soron) + " " +
+                    std::to_string(a.parti_sorszam);
+    for (const KepNezet& k : a.nezet.image) s += " " + std::to_string(k.lathato) + std::to_string(k.kep);
+    return s;
+}
+
 void becsuk(QWidget* w) {
     if (auto* d = qobject_cast<QDialog*>(w))
         d->done(QDialog::Rejected);

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "ui/tform1.h"
 #include "ui/urlapok.h"
@@ -31,6 +32,10 @@ private:
     std::unique_ptr<QTimer> orkutya_;
     int db_ = 0;
 };
+
+// What a look at the table could disturb, as one comparable text: the phase, the
+// trick, the seat on turn, the deal number and every picture of the table state.
+std::string allapot(const Asztal& a);
 
 // Closes `w` for good: a dialog left only through its own button ignores the close
 // request, so a watchdog ends it directly.

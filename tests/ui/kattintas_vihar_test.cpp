@@ -128,14 +128,6 @@ TEST_F(AblakTeszt, ClickStormKeepsTheTableSound) {
     const QRect utes_terulet =
         f->Image[15]->geometry().united(f->Image[16]->geometry()).united(f->Image[17]->geometry());
     long long tartasok = 0, utes_mutatva = 0;
-    auto allapot = [this] {
-        const Asztal& a = f->a;
-        std::string s = std::to_string(a.fazis) + " " + std::to_string(a.utes_szam) + " " +
-                        std::to_string(a.utes_lapszam) + " " + std::to_string(a.soron) + " " +
-                        std::to_string(a.parti_sorszam);
-        for (const KepNezet& k : a.nezet.image) s += " " + std::to_string(k.lathato) + std::to_string(k.kep);
-        return s;
-    };
     // Its own random source, so the other events come as they always did.
     std::mt19937 tartas_rng(mag + 1);
     auto tartas = [&, this] {
@@ -144,10 +136,10 @@ TEST_F(AblakTeszt, ClickStormKeepsTheTableSound) {
         QWidget* cel = f->Tabla->childAt(p);
         if (!cel) cel = f->Tabla;
         const QPoint hely = cel->mapFrom(f->Tabla, p);
-        const std::string elotte = allapot();
+        const std::string elotte = teszt::allapot(f->a);
         QTest::mousePress(cel, Qt::LeftButton, {}, hely);
         ++tartasok;
-        EXPECT_EQ(allapot(), elotte) << "the press changed the table; seed " << mag;
+        EXPECT_EQ(teszt::allapot(f->a), elotte) << "the press changed the table; seed " << mag;
         AsztalNezet v;
         if (utolso_utes_nezet(f->a, v)) {
             ++utes_mutatva;

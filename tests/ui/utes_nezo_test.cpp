@@ -13,21 +13,13 @@
 namespace {
 
 using teszt::AblakTeszt;
+using teszt::allapot;
 
 // What the three trick pictures show: file, or empty when hidden.
 std::array<QString, 3> utes_kepek(TForm1* f) {
     std::array<QString, 3> v;
     for (int k = 15; k <= 17; ++k) v[k - 15] = f->Image[k]->isVisible() ? f->Image[k]->betoltott() : QString();
     return v;
-}
-
-// The table's state that a press could disturb, as one comparable text.
-std::string allapot(const Asztal& a) {
-    std::string s = std::to_string(a.fazis) + " " + std::to_string(a.utes_szam) + " " +
-                    std::to_string(a.utes_lapszam) + " " + std::to_string(a.soron);
-    for (int k = 15; k <= 17; ++k)
-        s += " " + std::to_string(a.nezet.image[k].lathato) + ":" + std::to_string(a.nezet.image[k].kep);
-    return s;
 }
 
 // Presses on `hol` (a trick picture, or the bare table at `pont`), reads the trick
