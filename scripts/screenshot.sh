@@ -2,13 +2,15 @@
 # Pictures of the windows for the README: starts a private X server (Xvfb), runs
 # tests/ui/kepek/kepernyokep.cpp from the build tree (a deal played with the mouse,
 # the last trick held, the announcements dialog, the result table, the about box),
-# and puts the card faces side by side at real size and enlarged. With
+# and puts card faces side by side, as drawn and in their twice-sized drawings. With
 # QT_SCALE_FACTOR=2 in the environment the windows are drawn at twice the size.
-# Usage: scripts/screenshot.sh [build-dir] [out-dir]   (DISPLAY_NUMBER=n picks the display)
+# The README shows asztal.png, utolso_utes.png, eredmeny.png and lapok.png (docs/).
+# Usage: scripts/screenshot.sh [build-dir] [out-dir, build-dir/kepernyokepek]
+# (DISPLAY_NUMBER=n starts the search for a free display there)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD="${1:-build}"
-OUT="$(mkdir -p "${2:-docs}" && cd "${2:-docs}" && pwd)"
+OUT="$(mkdir -p "${2:-$BUILD/kepernyokepek}" && cd "${2:-$BUILD/kepernyokepek}" && pwd)"
 
 cmake --build "$BUILD" --target ulti_kepernyokep kartyak >/dev/null
 
