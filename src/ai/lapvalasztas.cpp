@@ -1,6 +1,7 @@
 #include "ai/lapvalasztas.h"
 
 #include "ai/ertekeles.h"
+#include "analysis/gyors_kereses.h"
 #include "analysis/kereses.h"
 #include "analysis/szabalyok.h"
 #include "model/asztal.h"
@@ -370,7 +371,9 @@ int32_t betli_lap_pont(const Asztal& a, const Jatekos& P, int32_t slot) {
     return 0;
 }
 
-int32_t lapvalasztas(Asztal& a, Jatekos& P) {
+int32_t lapvalasztas(Asztal& a, Jatekos& P) { return lapvalasztas(a, P, true); }
+
+int32_t lapvalasztas(Asztal& a, Jatekos& P, bool korai_dontes) {
     // Preparation.
     a.heuferli = 0;
     for (int32_t& x : P.lap_pont) x = 0;
@@ -438,7 +441,11 @@ int32_t lapvalasztas(Asztal& a, Jatekos& P) {
     }
 
     // Choosing: the search's counts where it finished and found a way, else the scores.
-    const ElemzesEredmeny v = variacio(a, P);
+    // The search may stop once one card's count is out of every other's reach: the
+    // scan below then picks that card, as it would over the full counts.
+    VariacioBeallitas vb;
+    vb.korai_dontes = korai_dontes;
+    const ElemzesEredmeny v = gyors_variacio(a, P, vb);
     const bool van_ut = (v.teljesul == 1) == h.felvevo;
     int32_t best = L.lap[0];
     if (!a.heuferli && v.ido >= 0 && van_ut) {

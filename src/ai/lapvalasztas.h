@@ -11,6 +11,9 @@ class Jatekos;
 // its verdict decides when it finished in time and found P's side a way to its goal.
 // Returns -1 only when P has no card to play.
 int32_t lapvalasztas(Asztal& a, Jatekos& P);
+// The same; with `korai_dontes` false the search counts every distribution (the bench
+// checks that the early stop changes no card).
+int32_t lapvalasztas(Asztal& a, Jatekos& P, bool korai_dontes);
 
 // --- What the scoring rules ask of P's knowledge table ---------------------------
 

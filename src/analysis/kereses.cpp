@@ -365,126 +365,134 @@ void elosztas_rendezes(const Asztal& a, Jatekos& rec) {
     }
 }
 
-ElemzesEredmeny variacio(Asztal& a, Jatekos& rec) {
+ElosztasTer elosztas_ter(Asztal& a, const Jatekos& rec) {
+    ElosztasTer x;
+    for (int32_t s = 0; s < 4; ++s)
+        for (int32_t r = 0; r < 8; ++r) x.ment_hol[s][r] = rec.hol[s][r];
+    // Step 2: who still needs what.
+    x.o = rec.sorszam;
+    x.R = (x.o + 1) % 3;
+    x.L = (x.o + 2) % 3;
+    int32_t R_ismert = 0, L_ismert = 0, o_ismert = 0;
+    for (int32_t s = 0; s < 4; ++s)
+        for (int32_t r = 0; r < 8; ++r) {
+            const int32_t h = rec.hol[s][r];
+            if (h >= 3)
+                ++x.U;
+            else if (h == x.R || h == x.R - 10)
+                ++R_ismert;
+            else if (h == x.L || h == x.L - 10)
+                ++L_ismert;
+            else if (h == x.o || h == x.o - 10)
+                ++o_ismert;
+        }
+    x.N = 10 - R_ismert;
+    // L takes the rest; two more than it needs when the talon is among the unseen.
+    x.L_kell = 10 - L_ismert;
+    x.rendben = o_ismert == 10 && x.N >= 0 && x.N <= x.U && x.L_kell >= 0 &&
+                (x.U - x.N == x.L_kell || x.U - x.N == x.L_kell + 2);
+
+    // Step 4: a random scan order of the 32 cards.
+    for (int32_t i = 0; i < 32; ++i) x.sorrend_lapok[i] = i;
+    for (int32_t n = 0; n < 96; ++n) {
+        const int32_t i = veletlen(a, 32);
+        const int32_t j = veletlen(a, 32);
+        const int32_t t = x.sorrend_lapok[i];
+        x.sorrend_lapok[i] = x.sorrend_lapok[j];
+        x.sorrend_lapok[j] = t;
+    }
+    return x;
+}
+
+void elosztas_epites(Jatekos& rec, const ElosztasTer& x, const bool R_nal[32]) {
+    int32_t db[3] = {0, 0, 0};
+    int32_t j = 0, L_rejtett = 0;
+    for (int32_t i = 0; i < 32; ++i) {
+        const int32_t lap = x.sorrend_lapok[i];
+        const int32_t sz = lap / 8, er = lap % 8;
+        const int32_t eredeti = x.ment_hol[sz][er];
+        int32_t& h = rec.hol[sz][er];
+        int32_t sor, hely;
+        if (eredeti == HOL_TALON) continue;
+        if (eredeti >= 3) {
+            if (R_nal[j]) {
+                sor = x.R;
+                h = x.R + 3;
+            } else {
+                sor = x.L;
+                h = x.L + 3;
+                // The talon's two cards, unseen by a defender, take L's slots 10
+                // and 11 and stay out of the play.
+                if (++L_rejtett > x.L_kell) {
+                    h = HOL_TALON;
+                    hely = 10 + (L_rejtett - x.L_kell - 1);
+                    Kartyalap& c = rec.elosztas[x.L][hely];
+                    c.szin = sz;
+                    c.ertek = er;
+                    c.kep = lap;
+                    ++j;
+                    continue;
+                }
+            }
+            ++j;
+        } else if (h == x.o || h == x.o - 10) {
+            sor = x.o;
+        } else if (h == x.R || h == x.R - 10) {
+            sor = x.R;
+        } else {
+            sor = x.L;
+        }
+        hely = db[sor]++;
+        Kartyalap& c = rec.elosztas[sor][hely];
+        c.szin = sz;
+        c.ertek = er;
+        c.kep = lap;
+    }
+}
+
+ElemzesEredmeny variacio_literalis(Asztal& a, Jatekos& rec) {
     // Step 1.
     const int64_t kezdet = ora_olvas(a);
-    int32_t ment_hol[4][8];
-    for (int32_t s = 0; s < 4; ++s)
-        for (int32_t r = 0; r < 8; ++r) ment_hol[s][r] = rec.hol[s][r];
+    const ElosztasTer x = elosztas_ter(a, rec);
+    return variacio_literalis(a, rec, kezdet, x);
+}
+
+ElemzesEredmeny variacio_literalis(Asztal& a, Jatekos& rec, int64_t kezdet, const ElosztasTer& x) {
     ElemzesEredmeny e;
     e.teljesul = a.soron != a.felvevo ? 1 : 0;
     e.db = 0;
     for (int32_t& j : e.jo_lapok) j = 0;
     int32_t elosztasok = 0;
-
-    // Step 2: who still needs what.
-    const int32_t o = rec.sorszam;
-    const int32_t R = (o + 1) % 3;
-    const int32_t L = (o + 2) % 3;
-    int32_t U = 0, R_ismert = 0, L_ismert = 0, o_ismert = 0;
-    for (int32_t s = 0; s < 4; ++s)
-        for (int32_t r = 0; r < 8; ++r) {
-            const int32_t h = rec.hol[s][r];
-            if (h >= 3)
-                ++U;
-            else if (h == R || h == R - 10)
-                ++R_ismert;
-            else if (h == L || h == L - 10)
-                ++L_ismert;
-            else if (h == o || h == o - 10)
-                ++o_ismert;
-        }
-    const int32_t N = 10 - R_ismert;
-    // L takes the rest; two more than it needs when the talon is among the unseen.
-    const int32_t L_kell = 10 - L_ismert;
-    const bool rendben = o_ismert == 10 && N >= 0 && N <= U && L_kell >= 0 &&
-                         (U - N == L_kell || U - N == L_kell + 2);
-
-    // Step 4: a random scan order of the 32 cards.
-    int32_t sorrend_lapok[32];
-    for (int32_t i = 0; i < 32; ++i) sorrend_lapok[i] = i;
-    for (int32_t n = 0; n < 96; ++n) {
-        const int32_t i = veletlen(a, 32);
-        const int32_t j = veletlen(a, 32);
-        const int32_t x = sorrend_lapok[i];
-        sorrend_lapok[i] = sorrend_lapok[j];
-        sorrend_lapok[j] = x;
-    }
+    const int32_t N = x.N, U = x.U;
 
     // Step 3: the first combination: unseen indices 0..N-1 go to R.
     int32_t komb[32];
     for (int32_t i = 0; i < N && i < 32; ++i) komb[i] = i;
 
     // Time: one second with at most one human, an hour with three, none with two.
-    int64_t hatarido = LLONG_MAX;
-    if (a.emberek_szama <= 1)
-        hatarido = kezdet + elemzes_idokorlat * 1000LL;
-    else if (a.emberek_szama == 3)
-        hatarido = kezdet + 3600 * 1000LL;
+    const int64_t hatarido = variacio_hatarido(a, kezdet);
 
-    bool van_meg = rendben;
+    bool van_meg = x.rendben;
     while (van_meg) {
         if (ora_olvas(a) >= hatarido) break;
         // Step 5.1: the three rows in scan order.
         bool R_nal[32] = {};
         for (int32_t i = 0; i < N; ++i) R_nal[komb[i]] = true;
-        int32_t db[3] = {0, 0, 0};
-        int32_t j = 0, L_rejtett = 0;
-        for (int32_t i = 0; i < 32; ++i) {
-            const int32_t lap = sorrend_lapok[i];
-            const int32_t sz = lap / 8, er = lap % 8;
-            const int32_t eredeti = ment_hol[sz][er];
-            int32_t& h = rec.hol[sz][er];
-            int32_t sor, hely;
-            if (eredeti == HOL_TALON) continue;
-            if (eredeti >= 3) {
-                if (R_nal[j]) {
-                    sor = R;
-                    h = R + 3;
-                } else {
-                    sor = L;
-                    h = L + 3;
-                    // The talon's two cards, unseen by a defender, take L's slots 10
-                    // and 11 and stay out of the play.
-                    if (++L_rejtett > L_kell) {
-                        h = HOL_TALON;
-                        hely = 10 + (L_rejtett - L_kell - 1);
-                        Kartyalap& c = rec.elosztas[L][hely];
-                        c.szin = sz;
-                        c.ertek = er;
-                        c.kep = lap;
-                        ++j;
-                        continue;
-                    }
-                }
-                ++j;
-            } else if (h == o || h == o - 10) {
-                sor = o;
-            } else if (h == R || h == R - 10) {
-                sor = R;
-            } else {
-                sor = L;
-            }
-            hely = db[sor]++;
-            Kartyalap& c = rec.elosztas[sor][hely];
-            c.szin = sz;
-            c.ertek = er;
-            c.kep = lap;
-        }
+        elosztas_epites(rec, x, R_nal);
         // Step 5.2: search the admitted ones.
         if (elosztas_szures(a, rec)) {
             elosztas_rendezes(a, rec);
             const int64_t k0 = ora_olvas(a);
             const int64_t sajat = a.emberek_szama <= 1 ? k0 + elemzes_idokorlat * 1000LL : LLONG_MAX;
             bool elvagva = false;
-            const ElemzesEredmeny x = kereses(a, rec, k0, sajat < hatarido ? sajat : hatarido, elvagva);
-            if (!elvagva && x.ido >= 0) {
+            const ElemzesEredmeny r = kereses(a, rec, k0, sajat < hatarido ? sajat : hatarido, elvagva);
+            if (!elvagva && r.ido >= 0) {
                 ++elosztasok;
-                if ((x.teljesul == 1) == (a.soron == a.felvevo)) {
+                if ((r.teljesul == 1) == (a.soron == a.felvevo)) {
                     ++e.db;
                     e.teljesul = a.soron == a.felvevo ? 1 : 0;
-                    for (int32_t i = 0; i < x.db; ++i)
-                        if (x.jo_lapok[i] >= 0 && x.jo_lapok[i] < 10) ++e.jo_lapok[x.jo_lapok[i]];
+                    for (int32_t i = 0; i < r.db; ++i)
+                        if (r.jo_lapok[i] >= 0 && r.jo_lapok[i] < 10) ++e.jo_lapok[r.jo_lapok[i]];
                 }
             }
         }
@@ -501,9 +509,17 @@ ElemzesEredmeny variacio(Asztal& a, Jatekos& rec) {
 
     // Step 6.
     for (int32_t s = 0; s < 4; ++s)
-        for (int32_t r = 0; r < 8; ++r) rec.hol[s][r] = ment_hol[s][r];
+        for (int32_t r = 0; r < 8; ++r) rec.hol[s][r] = x.ment_hol[s][r];
     const int32_t ido = static_cast<int32_t>((ora_olvas(a) - kezdet) / 1000);
     e.ido = korlatos(a) && ido >= elemzes_idokorlat ? -ido : ido;
     e.szam = elosztasok;
     return e;
 }
+
+int64_t variacio_hatarido(const Asztal& a, int64_t kezdet) {
+    if (a.emberek_szama <= 1) return kezdet + elemzes_idokorlat * 1000LL;
+    if (a.emberek_szama == 3) return kezdet + 3600 * 1000LL;
+    return LLONG_MAX;
+}
+
+int64_t ora_olvasas(const Asztal& a) { return ora_olvas(a); }

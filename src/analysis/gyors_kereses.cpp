@@ -1,0 +1,767 @@
+#include "analysis/gyors_kereses.h"
+
+#include <algorithm>
+#include <atomic>
+#include <bit>
+#include <chrono>
+#include <climits>
+#include <condition_variable>
+#include <cstdlib>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <new>
+#include <thread>
+#include <vector>
+
+#include "analysis/kereses.h"
+
+namespace {
+
+// One bit per card, at suit * 8 + order (the card's place in the play order of the
+// deal: the trump column with a trump suit). Higher bits are higher cards, and the
+// order of the bits from the top is the slot order of a sorted hand.
+using Maszk = uint32_t;
+
+inline Maszk szin_maszk(int32_t s) { return 0xFFu << (s * 8); }
+inline int32_t legfelso(Maszk m) { return 31 - std::countl_zero(m); }
+
+// What stays the same for the whole call.
+struct Allando {
+    int32_t adu = NINCS_ADU, D = 0, owner = 0, T = 0, K = 0;
+    bool durchmars = false, betli = false, ulti = false, negy_asz = false, negyven_szaz = false,
+         husz_szaz = false;
+    int32_t bit[32] = {};   // card number (suit * 8 + rank) -> bit
+    Maszk tizes = 0;        // the Ászok and 10s
+    Maszk asz = 0;
+    int32_t hetes = -1;     // bit of the trump 7; -1 without a trump suit
+    // The root trick: its leader, and the cards and seats before position K.
+    int32_t gy_vezeto = 0;
+    int32_t gy_lap[3] = {-1, -1, -1};
+    int32_t gy_seat[3] = {-1, -1, -1};
+    int32_t gy_nyero[3] = {0, 0, 0};
+    int32_t ut[10] = {}, ua[10] = {};  // `utes_tizes`, `utes_asz` at the root
+    // felvevo_tizes, ellen_tizes, felvevo_asz, ellen_asz, felvevo_utes, ellen_utes
+    int32_t szamlalo[6] = {};
+    int32_t slot[32] = {};  // the owner's slot of each of its cards' bits
+    // The counters the verdict reads: only they go into the table's key.
+    bool kulcs_tizes = false, kulcs_asz = false, kulcs_utes = false;
+};
+
+// An entry of the transposition table: a position at the start of a trick (the three
+// hands, the leader and the counters the verdict reads) and its value.
+struct Bejegyzes {
+    Maszk kez[3];
+    uint32_t tobbi;
+    int32_t ertek;  // 1 made, -1 failed, 0 empty
+};
+
+struct TablaTorlo {
+    void operator()(Bejegyzes* p) const { std::free(p); }
+};
+
+// The search of one thread. Its table is kept across the distributions it searches:
+// a position reached from two distributions has the same value, since everything
+// that decides the rest of the play is in the key.
+class Kereso {
+public:
+    Kereso(const Allando& a, int32_t tabla_bitek) : A(a) {
+        const size_t n = size_t{1} << tabla_bitek;
+        // calloc: the pages are zeroed by the system as they are first touched.
+        tabla.reset(static_cast<Bejegyzes*>(std::calloc(n, sizeof(Bejegyzes))));
+        if (!tabla) throw std::bad_alloc();
+        tabla_maszk = n - 1;
+    }
+
+    // Stopping: at every `ora_lepes` + 1 cards, the clock of `ora_asztal` when set,
+    // else the shared flag.
+    const Asztal* ora_asztal = nullptr;
+    int64_t hatarido = LLONG_MAX;
+    uint64_t ora_lepes = 1023;
+    const std::atomic<bool>* allj = nullptr;
+    bool megszakitva = false;
+    uint64_t csomopontok = 0;
+
+    // Searches the distribution with the hands h. False when cut off; else `jo`
+    // holds a bit per owner's slot whose card reaches the owner's goal.
+    bool eloszlas(const Maszk h[3], uint32_t& jo) {
+        for (int32_t s = 0; s < 3; ++s) kez[s] = h[s];
+        for (int32_t t = 0; t < 10; ++t) {
+            ut[t] = A.ut[t];
+            ua[t] = A.ua[t];
+        }
+        fT = A.szamlalo[0];
+        eT = A.szamlalo[1];
+        fA = A.szamlalo[2];
+        eA = A.szamlalo[3];
+        fU = A.szamlalo[4];
+        eU = A.szamlalo[5];
+        const int32_t T = A.T, K = A.K;
+        vezeto[T] = A.gy_vezeto;
+        for (int32_t j = 0; j < K; ++j) {
+            lap[T][j] = A.gy_lap[j];
+            seat[T][j] = A.gy_seat[j];
+            nyero[T][j] = A.gy_nyero[j];
+        }
+        jo = 0;
+        int32_t lista[10], w = 0;
+        const int32_t n = jeloltek(T, K, A.owner, lista, w);
+        // Every root candidate is searched to its end, as the literal search does.
+        for (int32_t i = 0; i < n; ++i) {
+            if (lejart()) return false;
+            const int32_t r = kovetkezmeny(T, K, A.owner, lista[i], w);
+            if (r == 0) return false;
+            if ((A.owner == A.D) == (r == 1)) jo |= 1u << A.slot[lista[i]];
+        }
+        return true;
+    }
+
+private:
+    const Allando& A;
+    std::unique_ptr<Bejegyzes[], TablaTorlo> tabla;
+    uint64_t tabla_maszk = 0;
+
+    Maszk kez[3] = {};
+    int32_t vezeto[10] = {};
+    int32_t lap[10][3] = {}, seat[10][3] = {}, nyero[10][3] = {};
+    int32_t ut[10] = {}, ua[10] = {};
+    int32_t fT = 0, eT = 0, fA = 0, eA = 0, fU = 0, eU = 0;
+
+    bool lejart() {
+        if (megszakitva) return true;
+        if ((++csomopontok & ora_lepes) == 0) {
+            if (ora_asztal) {
+                if (ora_olvasas(*ora_asztal) >= hatarido) megszakitva = true;
+            } else if (allj && allj->load(std::memory_order_relaxed)) {
+                megszakitva = true;
+            }
+        }
+        return megszakitva;
+    }
+
+    // Whether `also` (lower) and `felso` (the card listed last) are of equal value for
+    // seat s, as `egyenerteku` decides: the same suit, no trump 10 or Ász above and no
+    // trump 7 below in a trump game, and nothing between them in another hand.
+    bool egyenerteku(int32_t also, int32_t felso, Maszk masok) const {
+        if ((also >> 3) != (felso >> 3)) return false;
+        if (A.adu < 4 && (((A.tizes >> felso) & 1) || also == A.hetes)) return false;
+        const Maszk kozott = ((1u << felso) - 1) & ~((2u << also) - 1);
+        return (kozott & masok) == 0;
+    }
+
+    // The candidates of seat s at (t, k), as `lapjelolt` lists them: the highest class
+    // of following, overtaking and trumping present, of each run of equal cards the
+    // lowest, in slot order. `uj_nyero` is the seat winning the trick after any of them.
+    int32_t jeloltek(int32_t t, int32_t k, int32_t s, int32_t* lista, int32_t& uj_nyero) const {
+        const Maszk H = kez[s];
+        Maszk valasztott = H;
+        uj_nyero = s;
+        if (k > 0) {
+            const int32_t hivott = lap[t][0];
+            int32_t ref = hivott, ha_nem = seat[t][0];
+            bool lopott = false;
+            if (k == 2 && nyero[t][1] != seat[t][0]) {
+                // The second card won: it is the card to beat.
+                ref = lap[t][1];
+                ha_nem = seat[t][1];
+                lopott = (ref >> 3) != (hivott >> 3);
+            }
+            const int32_t rs = ref >> 3, rr = ref & 7;
+            const Maszk felett = ((0xFFu << (rr + 1)) & 0xFFu) << (rs * 8);
+            const Maszk alatta = ((1u << rr) - 1) << (rs * 8);
+            const Maszk adu = A.adu < 4 ? szin_maszk(A.adu) : 0;
+            Maszk o4, o3, o2;
+            if (!lopott) {
+                o4 = H & felett;
+                o3 = H & alatta;
+                o2 = A.adu != rs ? H & adu : 0;
+            } else {
+                // The second card trumped: following cannot win, only a higher trump.
+                o4 = H & szin_maszk(hivott >> 3);
+                o3 = H & felett;
+                o2 = H & adu & ~felett;
+            }
+            const Maszk o1 = H & ~(o4 | o3 | o2);
+            int32_t osztaly;
+            if (o4) {
+                valasztott = o4;
+                osztaly = 4;
+            } else if (o3) {
+                valasztott = o3;
+                osztaly = 3;
+            } else if (o2) {
+                valasztott = o2;
+                osztaly = 2;
+            } else {
+                valasztott = o1;
+                osztaly = 1;
+            }
+            const bool nyer = lopott ? osztaly == 3 : (osztaly == 4 || osztaly == 2);
+            uj_nyero = nyer ? s : ha_nem;
+        }
+        const Maszk masok = kez[(s + 1) % 3] | kez[(s + 2) % 3];
+        int32_t n = 0;
+        while (valasztott) {
+            const int32_t p = legfelso(valasztott);
+            valasztott &= ~(1u << p);
+            if (n > 0 && egyenerteku(p, lista[n - 1], masok))
+                lista[n - 1] = p;
+            else
+                lista[n++] = p;
+        }
+        return n;
+    }
+
+    void lerak(int32_t t, int32_t k, int32_t s, int32_t p, int32_t w) {
+        kez[s] &= ~(1u << p);
+        lap[t][k] = p;
+        seat[t][k] = s;
+        nyero[t][k] = w;
+        if ((A.asz >> p) & 1) {
+            ++ua[t];
+            ++ut[t];
+        } else if ((A.tizes >> p) & 1) {
+            ++ut[t];
+        }
+        if (k == 2) {
+            if (t == 9) ++ut[9];
+            if (w == A.D) {
+                fA += ua[t];
+                fT += ut[t];
+                ++fU;
+            } else {
+                eA += ua[t];
+                eT += ut[t];
+                ++eU;
+            }
+        }
+    }
+
+    void visszavesz(int32_t t, int32_t k, int32_t s, int32_t p, int32_t w) {
+        if (k == 2) {
+            if (w == A.D) {
+                fA -= ua[t];
+                fT -= ut[t];
+                --fU;
+            } else {
+                eA -= ua[t];
+                eT -= ut[t];
+                --eU;
+            }
+            if (t == 9) --ut[9];
+        }
+        if ((A.asz >> p) & 1) {
+            --ua[t];
+            --ut[t];
+        } else if ((A.tizes >> p) & 1) {
+            --ut[t];
+        }
+        kez[s] |= 1u << p;
+    }
+
+    // `kiertekeles` after the card at (t, k).
+    int32_t ertekel(int32_t t, int32_t k) const {
+        const bool vege = t == 9 && k == 2;
+        int32_t r = 1;
+        if (A.durchmars) {
+            if (vege && fU == 10)
+                r = 1;
+            else if (eU >= 1)
+                r = -1;
+            else
+                r = 0;
+        }
+        if (A.betli) {
+            if (vege && fU == 0)
+                r = 1;
+            else if (fU >= 1)
+                r = -1;
+            else if (r != -1)
+                r = 0;
+        }
+        if (A.ulti) {
+            bool siker = false;
+            if (r == 1 && vege && nyero[9][2] == A.D)
+                for (int32_t j = 0; j < 3; ++j)
+                    if (seat[9][j] == A.D) siker = lap[9][j] == A.hetes;
+            // The trump 7 is out of play once no hand holds it.
+            const bool oda = A.adu < 4 && t < 9 && !(((kez[0] | kez[1] | kez[2]) >> A.hetes) & 1);
+            if (siker)
+                r = 1;
+            else if (oda || vege || A.adu >= 4)
+                r = -1;
+            else if (r != -1)
+                r = 0;
+        }
+        auto resz = [&r](bool teljesult, bool bukott) {
+            if (r == 1 && teljesult)
+                r = 1;
+            else if (bukott)
+                r = -1;
+            else if (r != -1)
+                r = 0;
+        };
+        if (A.negy_asz) resz(fA == 4, eA >= 1);
+        if (A.negyven_szaz) resz(fT > 5, eT > 3);
+        if (A.husz_szaz) resz(fT > 7, eT > 1);
+        if (vege && r == 0) r = -1;
+        return r;
+    }
+
+    // Plays p for seat s at (t, k) and returns the value of the line: the verdict when
+    // it decides, else the value of the position after it; 0 when cut off.
+    int32_t kovetkezmeny(int32_t t, int32_t k, int32_t s, int32_t p, int32_t w) {
+        lerak(t, k, s, p, w);
+        int32_t r = ertekel(t, k);
+        if (r == 0) {
+            if (k == 2) {
+                vezeto[t + 1] = w;
+                r = megold(t + 1, 0);
+            } else {
+                r = megold(t, k + 1);
+            }
+        }
+        visszavesz(t, k, s, p, w);
+        return r;
+    }
+
+    uint32_t kulcs(int32_t t) const {
+        uint32_t x = static_cast<uint32_t>(vezeto[t]);
+        if (A.kulcs_tizes) x |= static_cast<uint32_t>(fT) << 2 | static_cast<uint32_t>(eT) << 8;
+        if (A.kulcs_asz) x |= static_cast<uint32_t>(fA) << 14 | static_cast<uint32_t>(eA) << 18;
+        if (A.kulcs_utes) x |= static_cast<uint32_t>(fU) << 22 | static_cast<uint32_t>(eU) << 27;
+        return x;
+    }
+
+    Bejegyzes& hely(uint32_t tobbi) const {
+        uint64_t h = (kez[0] * 0x9E3779B97F4A7C15ULL) ^ (kez[1] * 0xC2B2AE3D27D4EB4FULL) ^
+                     (kez[2] * 0x165667B19E3779F9ULL) ^ (tobbi * 0xD6E8FEB86659FD93ULL);
+        h ^= h >> 29;
+        h *= 0xBF58476D1CE4E5B9ULL;
+        h ^= h >> 32;
+        return tabla[h & tabla_maszk];
+    }
+
+    // The value of the position with the next card at (t, k): the side to move needs
+    // one card that reaches its goal. 0 when cut off.
+    int32_t megold(int32_t t, int32_t k) {
+        Bejegyzes* e = nullptr;
+        uint32_t tobbi = 0;
+        if (k == 0) {
+            tobbi = kulcs(t);
+            e = &hely(tobbi);
+            if (e->ertek != 0 && e->tobbi == tobbi && e->kez[0] == kez[0] && e->kez[1] == kez[1] &&
+                e->kez[2] == kez[2])
+                return e->ertek;
+        }
+        const int32_t s = (vezeto[t] + k) % 3;
+        const int32_t akar = s == A.D ? 1 : -1;
+        int32_t lista[10], w = 0;
+        const int32_t n = jeloltek(t, k, s, lista, w);
+        // A seat with no card (only in an inconsistent layout) loses the line.
+        int32_t ertek = -akar;
+        for (int32_t i = 0; i < n; ++i) {
+            if (lejart()) return 0;
+            const int32_t r = kovetkezmeny(t, k, s, lista[i], w);
+            if (r == 0) return 0;
+            if (r == akar) {
+                ertek = akar;
+                break;
+            }
+        }
+        if (e) {
+            e->kez[0] = kez[0];
+            e->kez[1] = kez[1];
+            e->kez[2] = kez[2];
+            e->tobbi = tobbi;
+            e->ertek = ertek;
+        }
+        return ertek;
+    }
+};
+
+// The combinations of N unseen indices out of U, in the literal engine's
+// lexicographic order, by rank.
+class Kombinaciok {
+public:
+    Kombinaciok(int32_t U, int32_t N) : U_(U), N_(N) {
+        for (int32_t n = 0; n <= 32; ++n) {
+            c[n][0] = 1;
+            for (int32_t k = 1; k <= 32; ++k) c[n][k] = n == 0 ? 0 : c[n - 1][k - 1] + c[n - 1][k];
+        }
+    }
+    uint64_t darab() const { return c[U_][N_]; }
+    // The combination of the given rank.
+    void kibont(uint64_t rang, int32_t* komb) const {
+        int32_t v = 0;
+        for (int32_t i = 0; i < N_; ++i) {
+            for (;; ++v) {
+                const uint64_t ennyi = c[U_ - 1 - v][N_ - 1 - i];
+                if (rang < ennyi) break;
+                rang -= ennyi;
+            }
+            komb[i] = v++;
+        }
+    }
+    // The next combination (the odometer); false after the last.
+    bool leptet(int32_t* komb) const {
+        int32_t i = N_ - 1;
+        while (i >= 0 && komb[i] == U_ - N_ + i) --i;
+        if (i < 0) return false;
+        ++komb[i];
+        for (int32_t m = i + 1; m < N_; ++m) komb[m] = komb[m - 1] + 1;
+        return true;
+    }
+
+private:
+    int32_t U_, N_;
+    uint64_t c[33][33] = {};
+};
+
+// The layout of one call: what each seat holds for sure and where each unseen index's
+// card lies.
+struct Ter {
+    const ElosztasTer* x = nullptr;
+    Maszk ismert[3] = {};     // cards known in each hand
+    int32_t rejtett[32] = {}; // bit of the unseen card with index j
+    int32_t rejtett_kep[32] = {};
+    bool szures = false;      // Ulti: the trump 7 must lie with the declarer
+    int32_t hetes_kep = -1;
+    int32_t D = 0;
+
+    // The hands of the combination; false when `elosztas_szures` refuses it.
+    bool kezek(const int32_t* komb, Maszk h[3]) const {
+        h[0] = ismert[0];
+        h[1] = ismert[1];
+        h[2] = ismert[2];
+        int32_t hetes_kod = szures ? x->ment_hol[hetes_kep / 8][hetes_kep % 8] : 0;
+        int32_t i = 0, L_db = 0;
+        for (int32_t j = 0; j < x->U; ++j) {
+            int32_t kod;
+            if (i < x->N && komb[i] == j) {
+                ++i;
+                h[x->R] |= 1u << rejtett[j];
+                kod = x->R + 3;
+            } else if (++L_db > x->L_kell) {
+                kod = HOL_TALON;
+            } else {
+                h[x->L] |= 1u << rejtett[j];
+                kod = x->L + 3;
+            }
+            if (rejtett_kep[j] == hetes_kep) hetes_kod = kod;
+        }
+        return !szures || hetes_kod == D || hetes_kod == D + 3 || hetes_kod == D - 10;
+    }
+};
+
+// What the distributions searched so far add up to.
+struct Osszeg {
+    int64_t kesz = 0;       // admitted distributions searched to the end
+    int64_t jo = 0;         // of them, favourable to the analysing player
+    int64_t per_slot[10] = {};
+    uint64_t atnezett = 0;  // combinations looked at (filtered, searched or cut)
+    uint64_t utolso = 0;    // the highest rank looked at
+
+    void hozzaad(uint32_t jo_slotok) {
+        ++kesz;
+        if (!jo_slotok) return;
+        ++jo;
+        for (int32_t i = 0; i < 10; ++i) per_slot[i] += (jo_slotok >> i) & 1;
+    }
+    void hozzaad(const Osszeg& o) {
+        kesz += o.kesz;
+        jo += o.jo;
+        for (int32_t i = 0; i < 10; ++i) per_slot[i] += o.per_slot[i];
+        atnezett += o.atnezett;
+        utolso = std::max(utolso, o.utolso);
+    }
+    // The card choice is known: one slot's count beats every other's even if all the
+    // distributions left went to the other.
+    bool eldontott(uint64_t osszes) const {
+        const int64_t hatra = static_cast<int64_t>(osszes - atnezett);
+        int32_t elso = 0;
+        for (int32_t i = 1; i < 10; ++i)
+            if (per_slot[i] > per_slot[elso]) elso = i;
+        if (per_slot[elso] == 0) return false;
+        for (int32_t i = 0; i < 10; ++i)
+            if (i != elso && per_slot[i] + hatra >= per_slot[elso]) return false;
+        return true;
+    }
+};
+
+bool valodi_ora_e(const Asztal& a) {
+    if (!a.ora) return true;
+    auto* f = a.ora.target<int64_t (*)()>();
+    return f && *f == &valodi_ora;
+}
+
+// Sets up the constants; false when the position is not one the fast engine takes
+// (then the literal engine answers).
+bool elokeszites(const Asztal& a, const Jatekos& rec, const ElosztasTer& x, Allando& A, Ter& ter) {
+    if (!x.rendben || x.U > 31 || rec.sorszam != a.soron) return false;
+    const int32_t T = a.utes_szam, K = a.utes_lapszam;
+    if (T < 0 || T > 9 || K < 0 || K > 2) return false;
+    const int32_t vezeto = a.utes_nyero[T][0];
+    if (vezeto < 0 || vezeto > 2 || (vezeto + K) % 3 != rec.sorszam) return false;
+    A.adu = a.adu;
+    A.D = a.felvevo;
+    A.owner = rec.sorszam;
+    A.T = T;
+    A.K = K;
+    const Licit& f = a.jatek;
+    A.durchmars = f.durchmars || f.teritett_durchmars || f.szinnelkuli_durchmars || f.redurchmars ||
+                  f.szinnelkuli_teritett_durchmars;
+    A.betli = f.betli || f.rebetli || f.teritett_betli;
+    A.ulti = f.ulti;
+    A.negy_asz = f.negy_asz;
+    A.negyven_szaz = f.negyven_szaz;
+    A.husz_szaz = f.husz_szaz;
+    A.kulcs_tizes = A.negyven_szaz || A.husz_szaz;
+    A.kulcs_asz = A.negy_asz;
+    A.kulcs_utes = A.durchmars || A.betli;
+    const int32_t o = oszlop(a.adu);
+    for (int32_t c = 0; c < 32; ++c) {
+        const int32_t p = (c / 8) * 8 + sorrend[c % 8][o];
+        A.bit[c] = p;
+        if (c % 8 == ASZ) A.asz |= 1u << p;
+        if (c % 8 == ASZ || c % 8 == TIZES) A.tizes |= 1u << p;
+    }
+    A.hetes = a.adu < 4 ? A.bit[a.adu * 8 + HETES] : -1;
+
+    // The root trick's cards, from the real hands.
+    A.gy_vezeto = vezeto;
+    for (int32_t j = 0; j < K; ++j) {
+        const UtesLap& u = a.utes_lapok[T][j];
+        if (u.seat != (vezeto + j) % 3 || u.slot < 0 || u.slot > 9) return false;
+        const Kartyalap& c = a.jatekosok[u.seat].lapok[u.slot];
+        if (c.szin < 0 || c.szin > 3 || c.ertek < 0 || c.ertek > 7) return false;
+        if (x.ment_hol[c.szin][c.ertek] >= 0) return false;  // on the table, so played
+        A.gy_lap[j] = A.bit[c.kep];
+        A.gy_seat[j] = u.seat;
+        A.gy_nyero[j] = j == 0 ? vezeto : a.utes_nyero[T][j];
+    }
+    if (K == 2 && A.gy_nyero[1] != vezeto && A.gy_nyero[1] != (vezeto + 1) % 3) return false;
+    for (int32_t t = 0; t < 10; ++t) {
+        A.ut[t] = a.utes_tizes[t];
+        A.ua[t] = a.utes_asz[t];
+    }
+    const int32_t sz[6] = {rec.felvevo_tizes, rec.ellen_tizes, rec.felvevo_asz,
+                           rec.ellen_asz,     rec.felvevo_utes, rec.ellen_utes};
+    // The key has room for these (the search adds at most ten tricks' worth).
+    const int32_t felso[6] = {50, 50, 10, 10, 20, 20};
+    for (int32_t i = 0; i < 6; ++i) {
+        if (sz[i] < 0 || sz[i] > felso[i]) return false;
+        A.szamlalo[i] = sz[i];
+    }
+    for (int32_t t = 0; t < 10; ++t)
+        if (a.utes_tizes[t] < 0 || a.utes_tizes[t] > 4 || a.utes_asz[t] < 0 || a.utes_asz[t] > 3) return false;
+
+    // The owner's slots: its ten cards (held or played) in the order of a sorted hand.
+    Maszk sajat = 0;
+    ter.x = &x;
+    ter.D = a.felvevo;
+    int32_t j = 0;
+    for (int32_t i = 0; i < 32; ++i) {
+        const int32_t c = x.sorrend_lapok[i];
+        const int32_t h = x.ment_hol[c / 8][c % 8];
+        if (h == HOL_TALON) continue;
+        if (h >= 3) {
+            ter.rejtett[j] = A.bit[c];
+            ter.rejtett_kep[j] = c;
+            ++j;
+        } else if (h == x.o || h == x.o - 10) {
+            sajat |= 1u << A.bit[c];
+            if (h == x.o) ter.ismert[x.o] |= 1u << A.bit[c];
+        } else if (h == x.R) {
+            ter.ismert[x.R] |= 1u << A.bit[c];
+        } else if (h == x.L) {
+            ter.ismert[x.L] |= 1u << A.bit[c];
+        }
+    }
+    if (j != x.U || std::popcount(sajat) != 10) return false;
+    for (int32_t p = 0; p < 32; ++p)
+        A.slot[p] = ((sajat >> p) & 1) ? std::popcount(static_cast<uint64_t>(sajat) >> (p + 1)) : 0;
+    ter.szures = a.jatek.ulti && a.adu < 4;
+    ter.hetes_kep = a.adu < 4 ? a.adu * 8 + HETES : -1;
+
+    // Every hand the size the position asks for (those who played to the root trick
+    // one card fewer), so a seat never runs out of cards.
+    int32_t komb[32];
+    for (int32_t i = 0; i < x.N; ++i) komb[i] = i;
+    Maszk h[3];
+    ter.kezek(komb, h);
+    for (int32_t s = 0; s < 3; ++s) {
+        int32_t kell = 10 - T;
+        for (int32_t i = 0; i < K; ++i) kell -= A.gy_seat[i] == s;
+        if (std::popcount(h[s]) != kell) return false;
+    }
+    return true;
+}
+
+// Table size per thread: enough for the positions of the tricks left.
+int32_t tabla_bitek(int32_t T) { return T >= 7 ? 10 : T >= 5 ? 14 : T >= 3 ? 18 : 20; }
+
+// The shared state of the worker threads.
+struct Munka {
+    Munka(const Allando& a, const Ter& t, const Kombinaciok& k) : A(a), ter(t), komb(k) {}
+    const Allando& A;
+    const Ter& ter;
+    const Kombinaciok& komb;
+    uint64_t osszes = 0;
+    uint64_t darab = 1;  // combinations per claim
+    bool korai = false;
+    std::atomic<uint64_t> kovetkezo{0};
+    std::atomic<bool> allj{false};
+    std::mutex mx;
+    std::condition_variable cv;
+    Osszeg osszeg;        // under mx
+    int32_t futo = 0;     // under mx
+    bool eldontve = false;
+    uint64_t csomopontok = 0;
+    std::exception_ptr hiba;
+
+    void dolgozik() {
+        try {
+            Kereso k(A, tabla_bitek(A.T));
+            k.allj = &allj;
+            for (;;) {
+                const uint64_t eleje = kovetkezo.fetch_add(darab);
+                if (eleje >= osszes || allj.load(std::memory_order_relaxed)) break;
+                const uint64_t vege = std::min(osszes, eleje + darab);
+                int32_t kb[32];
+                komb.kibont(eleje, kb);
+                Osszeg o;
+                bool vagva = false;
+                for (uint64_t r = eleje; r < vege; ++r) {
+                    Maszk h[3];
+                    o.utolso = r;
+                    if (ter.kezek(kb, h)) {
+                        uint32_t jo = 0;
+                        if (!k.eloszlas(h, jo)) {
+                            vagva = true;
+                            break;
+                        }
+                        o.hozzaad(jo);
+                    }
+                    ++o.atnezett;
+                    komb.leptet(kb);
+                }
+                std::lock_guard<std::mutex> lk(mx);
+                osszeg.hozzaad(o);
+                if (korai && osszeg.eldontott(osszes)) {
+                    eldontve = true;
+                    allj = true;
+                }
+                if (vagva) break;
+            }
+            std::lock_guard<std::mutex> lk(mx);
+            csomopontok += k.csomopontok;
+        } catch (...) {
+            std::lock_guard<std::mutex> lk(mx);
+            if (!hiba) hiba = std::current_exception();
+            allj = true;
+        }
+        std::lock_guard<std::mutex> lk(mx);
+        --futo;
+        cv.notify_all();
+    }
+};
+
+}  // namespace
+
+ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas& b) {
+    // Step 1: the start time and the space of distributions (the random scan order
+    // is drawn here, as the literal engine draws it).
+    const int64_t kezdet = ora_olvasas(a);
+    const ElosztasTer x = elosztas_ter(a, rec);
+    Allando A;
+    Ter ter;
+    if (!elokeszites(a, rec, x, A, ter)) return variacio_literalis(a, rec, kezdet, x);
+    const int64_t hatarido = variacio_hatarido(a, kezdet);
+    const Kombinaciok komb(x.U, x.N);
+    const uint64_t osszes = komb.darab();
+
+    const bool valodi = valodi_ora_e(a);
+    int32_t szalak = b.szalak;
+    if (szalak <= 0 && valodi && osszes >= 8 && A.T <= 6)
+        szalak = static_cast<int32_t>(std::max(1u, std::thread::hardware_concurrency()));
+
+    Osszeg osszeg;
+    uint64_t csomopontok = 0;
+    if (szalak <= 0) {
+        // On the caller's thread, reading the clock before every distribution and at
+        // every card (every 256th with the real clock), as the literal engine does.
+        Kereso k(A, tabla_bitek(A.T));
+        k.ora_asztal = &a;
+        k.hatarido = hatarido;
+        k.ora_lepes = valodi ? 255 : 0;
+        int32_t kb[32];
+        komb.kibont(0, kb);
+        for (uint64_t r = 0; r < osszes; ++r) {
+            if (ora_olvasas(a) >= hatarido) break;
+            osszeg.utolso = r;
+            Maszk h[3];
+            if (ter.kezek(kb, h)) {
+                uint32_t jo = 0;
+                if (!k.eloszlas(h, jo)) break;
+                osszeg.hozzaad(jo);
+            }
+            ++osszeg.atnezett;
+            if (b.korai_dontes && osszeg.eldontott(osszes)) break;
+            komb.leptet(kb);
+        }
+        csomopontok = k.csomopontok;
+    } else {
+        // Worker threads; only this thread reads the clock, and tells them to stop.
+        Munka m(A, ter, komb);
+        m.osszes = osszes;
+        m.darab = std::clamp<uint64_t>(osszes / (static_cast<uint64_t>(szalak) * 64), 1, 256);
+        m.korai = b.korai_dontes;
+        m.futo = szalak;
+        std::vector<std::thread> dolgozok;
+        for (int32_t i = 0; i < szalak; ++i) dolgozok.emplace_back([&m] { m.dolgozik(); });
+        {
+            std::unique_lock<std::mutex> lk(m.mx);
+            while (m.futo > 0) {
+                m.cv.wait_for(lk, std::chrono::milliseconds(2));
+                if (m.futo == 0) break;
+                lk.unlock();
+                const bool lejart = ora_olvasas(a) >= hatarido;
+                lk.lock();
+                if (lejart) {
+                    m.allj = true;
+                    break;
+                }
+            }
+        }
+        for (std::thread& d : dolgozok) d.join();
+        if (m.hiba) std::rethrow_exception(m.hiba);
+        osszeg = m.osszeg;
+        csomopontok = m.csomopontok;
+    }
+    a.keresett_lapok += csomopontok;
+
+    // The record's rows keep the last distribution looked at, as in the literal engine.
+    {
+        bool R_nal[32] = {};
+        int32_t kb[32];
+        komb.kibont(osszeg.utolso, kb);
+        for (int32_t i = 0; i < x.N; ++i) R_nal[kb[i]] = true;
+        elosztas_epites(rec, x, R_nal);
+        if (elosztas_szures(a, rec)) elosztas_rendezes(a, rec);
+        for (int32_t s = 0; s < 4; ++s)
+            for (int32_t r = 0; r < 8; ++r) rec.hol[s][r] = x.ment_hol[s][r];
+    }
+
+    ElemzesEredmeny e;
+    const bool dekl = a.soron == a.felvevo;
+    e.teljesul = osszeg.jo > 0 ? (dekl ? 1 : 0) : (dekl ? 0 : 1);
+    e.db = static_cast<int32_t>(osszeg.jo);
+    for (int32_t i = 0; i < 10; ++i) e.jo_lapok[i] = static_cast<int32_t>(osszeg.per_slot[i]);
+    e.szam = static_cast<int32_t>(osszeg.kesz);
+    const int32_t ido = static_cast<int32_t>((ora_olvasas(a) - kezdet) / 1000);
+    e.ido = a.emberek_szama <= 1 && ido >= elemzes_idokorlat ? -ido : ido;
+    return e;
+}
+
+ElemzesEredmeny variacio(Asztal& a, Jatekos& rec) { return gyors_variacio(a, rec, VariacioBeallitas{}); }

@@ -1,0 +1,23 @@
+#pragma once
+// The fast engine behind `variacio`: for each distribution of the unseen cards, which
+// root candidates of the analysing player reach its side's goal with best play by
+// both sides. It answers exactly as `jatek_kereses` does (the same candidates and
+// merging of `lapjelolt`, the same early decisions of `kiertekeles`), with a
+// transposition table, move ordering and the distributions spread over threads.
+
+#include <cstdint>
+
+#include "model/asztal.h"
+
+struct VariacioBeallitas {
+    // Worker threads. 0: one per core with the real clock; with a clock a test drives,
+    // none (the caller's thread searches and reads the clock at every card, so where
+    // it stops depends on the reads alone).
+    int32_t szalak = 0;
+    // Stop once no card can reach or tie the count of the leading card with the
+    // distributions left: the card choice needs no more. The counts are then partial.
+    bool korai_dontes = false;
+};
+
+// `variacio` with explicit settings; the result does not depend on the threads.
+ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas& b);
