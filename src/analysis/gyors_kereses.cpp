@@ -501,7 +501,9 @@ bool elokeszites(const Asztal& a, const Jatekos& rec, const ElosztasTer& x, Alla
     if (!x.rendben || x.U > 31 || rec.sorszam != a.soron) return false;
     const int32_t T = a.utes_szam, K = a.utes_lapszam;
     if (T < 0 || T > 9 || K < 0 || K > 2) return false;
-    const int32_t vezeto = a.utes_nyero[T][0];
+    // At a lead the owner leads (its candidate list writes the leader); after it the
+    // trick's record names the leader.
+    const int32_t vezeto = K == 0 ? rec.sorszam : a.utes_nyero[T][0];
     if (vezeto < 0 || vezeto > 2 || (vezeto + K) % 3 != rec.sorszam) return false;
     A.adu = a.adu;
     A.D = a.felvevo;
