@@ -1,8 +1,9 @@
 // How often the computer's card is decided by a finished search: all-computer deals
 // (played on a driven clock, so the positions are the same on every run), and before
 // every computer card `variacio` with the real clock and its one-second limit, the
-// literal and the fast engine side by side. Per trick: the calls, the share finished
-// and the median time of each engine, and the differences where both finished.
+// literal and the fast engine side by side, and the fast one as the card choice runs
+// it (stopping once the card is known). Per trick: the calls, the share finished and
+// the median time of each, and the differences where both full counts finished.
 
 #include <algorithm>
 #include <chrono>
@@ -59,16 +60,19 @@ int lefedettseg(const std::vector<std::string>& args) {
             return 2;
         }
     }
-    Meres lit[10], gyors[10];
+    Meres lit[10], gyors[10], valasztas[10];
     long long hivas[10] = {}, osszevetve[10] = {}, elteres[10] = {};
     VariacioBeallitas vb;
     vb.szalak = szalak;
+    VariacioBeallitas vk = vb;
+    vk.korai_dontes = true;
     const auto kezdes = std::chrono::steady_clock::now();
     const std::string hiba = bench::gepi_partik(mag, partik, per_ms, [&](const Asztal& a) {
         const int32_t t = a.utes_szam;
         ++hivas[t];
         const ElemzesEredmeny g =
             fut(a, gyors[t], [&](Asztal& b, Jatekos& p) { return gyors_variacio(b, p, vb); });
+        fut(a, valasztas[t], [&](Asztal& b, Jatekos& p) { return gyors_variacio(b, p, vk); });
         if (!literalis) return;
         const ElemzesEredmeny l = fut(a, lit[t], [](Asztal& b, Jatekos& p) { return variacio_literalis(b, p); });
         if (l.ido < 0 || g.ido < 0) return;
@@ -85,13 +89,14 @@ int lefedettseg(const std::vector<std::string>& args) {
     std::printf("coverage: seed %llu, %lld deals played, fast engine on %s, %.0f s\n",
                 static_cast<unsigned long long>(mag), partik,
                 szalak > 0 ? (std::to_string(szalak) + " threads").c_str() : "one thread per core", mp);
-    std::printf("%5s %6s | %8s %10s | %8s %10s | %8s %11s\n", "trick", "calls", "literal", "median ms", "fast",
-                "median ms", "compared", "differences");
+    std::printf("%5s %6s | %8s %10s | %8s %10s | %8s %10s | %8s %11s\n", "trick", "calls", "literal", "median ms",
+                "fast", "median ms", "choice", "median ms", "compared", "differences");
     long long ossz_e = 0;
     for (int t = 0; t < 10; ++t) {
         auto arany = [&](const Meres& m) { return hivas[t] ? 100.0 * m.kesz / hivas[t] : 0.0; };
-        std::printf("%5d %6lld | %7.0f%% %10.1f | %7.0f%% %10.1f | %8lld %11lld\n", t, hivas[t], arany(lit[t]),
-                    median(lit[t].ms), arany(gyors[t]), median(gyors[t].ms), osszevetve[t], elteres[t]);
+        std::printf("%5d %6lld | %7.0f%% %10.1f | %7.0f%% %10.1f | %7.0f%% %10.1f | %8lld %11lld\n", t, hivas[t],
+                    arany(lit[t]), median(lit[t].ms), arany(gyors[t]), median(gyors[t].ms), arany(valasztas[t]),
+                    median(valasztas[t].ms), osszevetve[t], elteres[t]);
         ossz_e += elteres[t];
     }
     return ossz_e == 0 ? 0 : 1;

@@ -82,9 +82,10 @@ public:
     bool megszakitva = false;
     uint64_t csomopontok = 0;
 
-    // Searches the distribution with the hands h. False when cut off; else `jo`
-    // holds a bit per owner's slot whose card reaches the owner's goal.
-    bool eloszlas(const Maszk h[3], uint32_t& jo) {
+    // Searches the distribution with the hands h, the root candidates whose slot is in
+    // `aktiv`. False when cut off; else `jo` holds a bit per owner's slot whose card
+    // reaches the owner's goal.
+    bool eloszlas(const Maszk h[3], uint32_t aktiv, uint32_t& jo) {
         for (int32_t s = 0; s < 3; ++s) kez[s] = h[s];
         for (int32_t t = 0; t < 10; ++t) {
             ut[t] = A.ut[t];
@@ -108,6 +109,7 @@ public:
         const int32_t n = jeloltek(T, K, A.owner, lista, w);
         // Every root candidate is searched to its end, as the literal search does.
         for (int32_t i = 0; i < n; ++i) {
+            if (!((aktiv >> A.slot[lista[i]]) & 1)) continue;
             if (lejart()) return false;
             const int32_t r = kovetkezmeny(T, K, A.owner, lista[i], w);
             if (r == 0) return false;
@@ -475,17 +477,23 @@ struct Osszeg {
         atnezett += o.atnezett;
         utolso = std::max(utolso, o.utolso);
     }
+    // The slots whose count may still reach or tie the leading count if every
+    // distribution left went to them; all ten while no slot has a count. A slot out
+    // of the race stays out, so the card choice need not search it any more.
+    uint32_t esely(uint64_t osszes) const {
+        const int64_t hatra = static_cast<int64_t>(osszes - atnezett);
+        int64_t elso = 0;
+        for (int64_t v : per_slot) elso = std::max(elso, v);
+        uint32_t m = 0;
+        for (int32_t i = 0; i < 10; ++i)
+            if (per_slot[i] + hatra >= elso) m |= 1u << i;
+        return m;
+    }
     // The card choice is known: one slot's count beats every other's even if all the
     // distributions left went to the other.
     bool eldontott(uint64_t osszes) const {
-        const int64_t hatra = static_cast<int64_t>(osszes - atnezett);
-        int32_t elso = 0;
-        for (int32_t i = 1; i < 10; ++i)
-            if (per_slot[i] > per_slot[elso]) elso = i;
-        if (per_slot[elso] == 0) return false;
-        for (int32_t i = 0; i < 10; ++i)
-            if (i != elso && per_slot[i] + hatra >= per_slot[elso]) return false;
-        return true;
+        const uint32_t m = esely(osszes);
+        return std::popcount(m) == 1 && per_slot[std::countr_zero(m)] > 0;
     }
 };
 
@@ -614,11 +622,11 @@ struct Munka {
     bool korai = false;
     std::atomic<uint64_t> kovetkezo{0};
     std::atomic<bool> allj{false};
+    std::atomic<uint32_t> aktiv{0x3FF};  // the slots still in the race (card choice)
     std::mutex mx;
     std::condition_variable cv;
     Osszeg osszeg;        // under mx
     int32_t futo = 0;     // under mx
-    bool eldontve = false;
     uint64_t csomopontok = 0;
     std::exception_ptr hiba;
 
@@ -639,7 +647,7 @@ struct Munka {
                     o.utolso = r;
                     if (ter.kezek(kb, h)) {
                         uint32_t jo = 0;
-                        if (!k.eloszlas(h, jo)) {
+                        if (!k.eloszlas(h, aktiv.load(std::memory_order_relaxed), jo)) {
                             vagva = true;
                             break;
                         }
@@ -650,9 +658,9 @@ struct Munka {
                 }
                 std::lock_guard<std::mutex> lk(mx);
                 osszeg.hozzaad(o);
-                if (korai && osszeg.eldontott(osszes)) {
-                    eldontve = true;
-                    allj = true;
+                if (korai) {
+                    aktiv = osszeg.esely(osszes);
+                    if (osszeg.eldontott(osszes)) allj = true;
                 }
                 if (vagva) break;
             }
@@ -705,7 +713,7 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
             Maszk h[3];
             if (ter.kezek(kb, h)) {
                 uint32_t jo = 0;
-                if (!k.eloszlas(h, jo)) break;
+                if (!k.eloszlas(h, b.korai_dontes ? osszeg.esely(osszes) : 0x3FF, jo)) break;
                 osszeg.hozzaad(jo);
             }
             ++osszeg.atnezett;

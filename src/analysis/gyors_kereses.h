@@ -14,8 +14,10 @@ struct VariacioBeallitas {
     // none (the caller's thread searches and reads the clock at every card, so where
     // it stops depends on the reads alone).
     int32_t szalak = 0;
-    // Stop once no card can reach or tie the count of the leading card with the
-    // distributions left: the card choice needs no more. The counts are then partial.
+    // For the card choice: a root card whose count can no longer reach or tie the
+    // leading count, even with every distribution left, is not searched any more, and
+    // the search stops once one card is left in the race. The card the choice picks
+    // from the counts is the one it picks from the full counts; the counts are partial.
     bool korai_dontes = false;
 };
 
