@@ -48,12 +48,15 @@ struct Allando {
     bool kulcs_tizes = false, kulcs_asz = false, kulcs_utes = false;
 };
 
-// An entry of the transposition table: a position at the start of a trick (the three
-// hands, the leader and the counters the verdict reads) and its value.
+// An entry of the transposition table: a position at the start of a trick and its
+// value, in sixteen bytes so that an entry never straddles a cache line. The three
+// hands as two bits per card (0 out of play, 1, 2, 3 the hand of seat 0, 1, 2); the
+// leader and the counters the verdict reads (`kulcs`), and the value in bits 26-27
+// (1 made, 2 failed, 0 an empty entry).
 struct Bejegyzes {
-    Maszk kez[3];
-    uint32_t tobbi;
-    int32_t ertek;  // 1 made, -1 failed, 0 empty
+    uint64_t kezek;
+    uint32_t adat;
+    uint32_t tartalek;
 };
 
 struct TablaTorlo {
@@ -69,7 +72,8 @@ public:
         const size_t n = size_t{1} << tabla_bitek;
         // calloc: the pages are zeroed by the system as they are first touched.
         tabla.reset(static_cast<Bejegyzes*>(std::calloc(n, sizeof(Bejegyzes))));
-        if (!tabla) throw std::bad_alloc();
+        kis_tabla.reset(static_cast<Bejegyzes*>(std::calloc(KIS, sizeof(Bejegyzes))));
+        if (!tabla || !kis_tabla) throw std::bad_alloc();
         tabla_maszk = n - 1;
     }
 
@@ -121,6 +125,10 @@ public:
 private:
     const Allando& A;
     std::unique_ptr<Bejegyzes[], TablaTorlo> tabla;
+    // The positions of the last tricks, many and cheap: a small table that stays in
+    // the cache.
+    static constexpr size_t KIS = size_t{1} << 14;
+    std::unique_ptr<Bejegyzes[], TablaTorlo> kis_tabla;
     uint64_t tabla_maszk = 0;
 
     Maszk kez[3] = {};
@@ -327,20 +335,26 @@ private:
         return r;
     }
 
+    // The leader and the counters the verdict reads, in 26 bits.
     uint32_t kulcs(int32_t t) const {
         uint32_t x = static_cast<uint32_t>(vezeto[t]);
-        if (A.kulcs_tizes) x |= static_cast<uint32_t>(fT) << 2 | static_cast<uint32_t>(eT) << 8;
-        if (A.kulcs_asz) x |= static_cast<uint32_t>(fA) << 14 | static_cast<uint32_t>(eA) << 18;
-        if (A.kulcs_utes) x |= static_cast<uint32_t>(fU) << 22 | static_cast<uint32_t>(eU) << 27;
+        if (A.kulcs_tizes) x |= static_cast<uint32_t>(fT) << 2 | static_cast<uint32_t>(eT) << 7;
+        if (A.kulcs_asz) x |= static_cast<uint32_t>(fA) << 12 | static_cast<uint32_t>(eA) << 15;
+        if (A.kulcs_utes) x |= static_cast<uint32_t>(fU) << 18 | static_cast<uint32_t>(eU) << 22;
         return x;
     }
+    uint64_t kezek() const {
+        return (static_cast<uint64_t>(kez[1] | kez[2]) << 32) | (kez[0] | kez[2]);
+    }
 
-    Bejegyzes& hely(uint32_t tobbi) const {
-        uint64_t h = (kez[0] * 0x9E3779B97F4A7C15ULL) ^ (kez[1] * 0xC2B2AE3D27D4EB4FULL) ^
-                     (kez[2] * 0x165667B19E3779F9ULL) ^ (tobbi * 0xD6E8FEB86659FD93ULL);
+    Bejegyzes& hely(int32_t t, uint64_t kk, uint32_t tobbi) const {
+        uint64_t h = kk * 0x9E3779B97F4A7C15ULL ^ (tobbi * 0xD6E8FEB86659FD93ULL);
         h ^= h >> 29;
         h *= 0xBF58476D1CE4E5B9ULL;
         h ^= h >> 32;
+        // The positions of the last tricks are many and cheap: a small table of their
+        // own stays in the cache.
+        if (t >= 7) return kis_tabla[h & (KIS - 1)];
         return tabla[h & tabla_maszk];
     }
 
@@ -349,12 +363,13 @@ private:
     int32_t megold(int32_t t, int32_t k) {
         Bejegyzes* e = nullptr;
         uint32_t tobbi = 0;
+        uint64_t kk = 0;
         if (k == 0) {
             tobbi = kulcs(t);
-            e = &hely(tobbi);
-            if (e->ertek != 0 && e->tobbi == tobbi && e->kez[0] == kez[0] && e->kez[1] == kez[1] &&
-                e->kez[2] == kez[2])
-                return e->ertek;
+            kk = kezek();
+            e = &hely(t, kk, tobbi);
+            if (e->kezek == kk && (e->adat & 0x3FFFFFFu) == tobbi && (e->adat >> 26) != 0)
+                return (e->adat >> 26) == 1 ? 1 : -1;
         }
         const int32_t s = (vezeto[t] + k) % 3;
         const int32_t akar = s == A.D ? 1 : -1;
@@ -372,11 +387,8 @@ private:
             }
         }
         if (e) {
-            e->kez[0] = kez[0];
-            e->kez[1] = kez[1];
-            e->kez[2] = kez[2];
-            e->tobbi = tobbi;
-            e->ertek = ertek;
+            e->kezek = kk;
+            e->adat = tobbi | (ertek == 1 ? 1u : 2u) << 26;
         }
         return ertek;
     }
@@ -557,8 +569,10 @@ bool elokeszites(const Asztal& a, const Jatekos& rec, const ElosztasTer& x, Alla
     }
     const int32_t sz[6] = {rec.felvevo_tizes, rec.ellen_tizes, rec.felvevo_asz,
                            rec.ellen_asz,     rec.felvevo_utes, rec.ellen_utes};
-    // The key has room for these (the search adds at most ten tricks' worth).
-    const int32_t felso[6] = {50, 50, 10, 10, 20, 20};
+    // The key has room for the counters it holds, with what the search may add: nine
+    // tens (the last trick's one among them), four Ászok, ten tricks.
+    const int32_t felso[6] = {A.kulcs_tizes ? 22 : 1000, A.kulcs_tizes ? 22 : 1000, A.kulcs_asz ? 3 : 1000,
+                              A.kulcs_asz ? 3 : 1000,    A.kulcs_utes ? 5 + T : 1000, A.kulcs_utes ? 5 + T : 1000};
     for (int32_t i = 0; i < 6; ++i) {
         if (sz[i] < 0 || sz[i] > felso[i]) return false;
         A.szamlalo[i] = sz[i];
