@@ -26,6 +26,7 @@ struct Beallitas {
     long long partik = 1000;
     uint64_t mag = 1;
     long long lepes_per_ms = 20;
+    int32_t szalak = 0;  // worker threads of the search (0: none on the driven clock)
     bool csendes = false;
 };
 
@@ -35,6 +36,7 @@ Beallitas ertelmez(const std::vector<std::string>& args) {
         if (args[i] == "--deals") b.partik = std::atoll(args[i + 1].c_str());
         if (args[i] == "--seed") b.mag = std::strtoull(args[i + 1].c_str(), nullptr, 10);
         if (args[i] == "--reads-per-ms") b.lepes_per_ms = std::atoll(args[i + 1].c_str());
+        if (args[i] == "--threads") b.szalak = std::atoi(args[i + 1].c_str());
     }
     for (const auto& s : args) b.csendes |= s == "--quiet";
     return b;
@@ -51,6 +53,7 @@ int onjatek(const std::vector<std::string>& args) {
     Asztal a;
     asztal_indulas(a, b.mag);
     for (Jatekos& j : a.jatekosok) j.ember = 0;
+    a.kereses_szalak = b.szalak;
     long long olvasas = 0;
     const long long per_ms = b.lepes_per_ms > 0 ? b.lepes_per_ms : 1;
     a.ora = [&olvasas, per_ms] { return ++olvasas / per_ms; };
@@ -129,7 +132,7 @@ int onjatek(const std::vector<std::string>& args) {
 }
 
 const bool regisztralva = bench::regisztral(
-    "selfplay", "N all-computer deals through the phase machine: --deals N --seed S --reads-per-ms R",
+    "selfplay", "N all-computer deals through the phase machine: --deals N --seed S --reads-per-ms R [--threads T]",
     onjatek);
 
 }  // namespace

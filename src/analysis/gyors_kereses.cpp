@@ -83,6 +83,7 @@ public:
     int64_t hatarido = LLONG_MAX;
     uint64_t ora_lepes = 1023;
     const std::atomic<bool>* allj = nullptr;
+    std::atomic<uint64_t>* haladas = nullptr;  // cards played, for a driven clock
     bool megszakitva = false;
     uint64_t csomopontok = 0;
 
@@ -142,8 +143,9 @@ private:
         if ((++csomopontok & ora_lepes) == 0) {
             if (ora_asztal) {
                 if (ora_olvasas(*ora_asztal) >= hatarido) megszakitva = true;
-            } else if (allj && allj->load(std::memory_order_relaxed)) {
-                megszakitva = true;
+            } else {
+                if (haladas) haladas->fetch_add(ora_lepes + 1, std::memory_order_relaxed);
+                if (allj && allj->load(std::memory_order_relaxed)) megszakitva = true;
             }
         }
         return megszakitva;
@@ -636,6 +638,7 @@ struct Munka {
     bool korai = false;
     std::atomic<uint64_t> kovetkezo{0};
     std::atomic<bool> allj{false};
+    std::atomic<uint64_t> haladas{0};
     std::atomic<uint32_t> aktiv{0x3FF};  // the slots still in the race (card choice)
     std::mutex mx;
     std::condition_variable cv;
@@ -648,6 +651,7 @@ struct Munka {
         try {
             Kereso k(A, tabla_bitek(A.T));
             k.allj = &allj;
+            k.haladas = &haladas;
             for (;;) {
                 const uint64_t eleje = kovetkezo.fetch_add(darab);
                 if (eleje >= osszes || allj.load(std::memory_order_relaxed)) break;
@@ -706,7 +710,7 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
     const uint64_t osszes = komb.darab();
 
     const bool valodi = valodi_ora_e(a);
-    int32_t szalak = b.szalak;
+    int32_t szalak = b.szalak > 0 ? b.szalak : a.kereses_szalak;
     if (szalak <= 0 && valodi && osszes >= 8 && A.T <= 6)
         szalak = static_cast<int32_t>(std::max(1u, std::thread::hardware_concurrency()));
 
@@ -745,12 +749,18 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
         std::vector<std::thread> dolgozok;
         for (int32_t i = 0; i < szalak; ++i) dolgozok.emplace_back([&m] { m.dolgozik(); });
         {
+            // The real clock is read every two milliseconds; a driven one once per card
+            // the workers played, so that its limit means as many cards as on one thread.
+            uint64_t olvasott = 0;
             std::unique_lock<std::mutex> lk(m.mx);
             while (m.futo > 0) {
-                m.cv.wait_for(lk, std::chrono::milliseconds(2));
+                m.cv.wait_for(lk, valodi ? std::chrono::microseconds(2000) : std::chrono::microseconds(100));
                 if (m.futo == 0) break;
                 lk.unlock();
-                const bool lejart = ora_olvasas(a) >= hatarido;
+                bool lejart = ora_olvasas(a) >= hatarido;
+                for (const uint64_t n = m.haladas.load(std::memory_order_relaxed); !valodi && !lejart && olvasott < n;
+                     ++olvasott)
+                    lejart = ora_olvasas(a) >= hatarido;
                 lk.lock();
                 if (lejart) {
                     m.allj = true;

@@ -10,9 +10,10 @@
 #include "model/asztal.h"
 
 struct VariacioBeallitas {
-    // Worker threads. 0: one per core with the real clock; with a clock a test drives,
-    // none (the caller's thread searches and reads the clock at every card, so where
-    // it stops depends on the reads alone).
+    // Worker threads. 0: the table's `kereses_szalak`, and when that is 0 too, one per
+    // core with the real clock and none with a clock a test drives (the caller's
+    // thread searches and reads the clock at every card, so where it stops depends on
+    // the reads alone).
     int32_t szalak = 0;
     // For the card choice: a root card whose count can no longer reach or tie the
     // leading count, even with every distribution left, is not searched any more, and

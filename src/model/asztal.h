@@ -170,6 +170,9 @@ struct Asztal {
     int32_t probalt[10][3] = {};
     // Cards played inside the search since the table was set up (the bench's node count).
     uint64_t keresett_lapok = 0;
+    // Worker threads of `variacio`; 0: one per core with the real clock, none with a
+    // driven one (the bench and the thread tests set it).
+    int32_t kereses_szalak = 0;
 
     // The deal editor.
     uint8_t valaszthato[32] = {};

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/gyors_kereses.h"
 #include "analysis/kereses.h"
 #include "analysis/szabalyok.h"
 #include "model/asztal.h"
@@ -656,6 +657,57 @@ TEST(VariacioKereses, AgreesWithElemzesOverEveryDistribution) {
     EXPECT_EQ(esetek, 40);
     // Some with more than one card right in some distribution.
     EXPECT_GE(vegyes, 5);
+}
+
+// --- The fast engine ---------------------------------------------------------------
+
+// Seeded positions of every contract: the fast engine on one, two and four threads
+// answers as the literal one, draws the same random numbers and leaves the table as
+// it found it. (ulti_bench diff does the same before every card of self-play deals.)
+TEST(GyorsVariacio, AnswersAsTheLiteralEngineOnAnyNumberOfThreads) {
+    static const int jatekok[] = {3, 4, 6, 7, 1, 2, 5};
+    int vegyes = 0;
+    for (uint64_t mag = 101; mag <= 170; ++mag) {
+        Asztal a;
+        veletlen_allas(a, mag, jatekok[mag % 7], 9 + static_cast<int>(mag % 9));
+        a.emberek_szama = 2;
+        Asztal l = a;
+        const ElemzesEredmeny v = variacio_literalis(l, l.jatekosok[l.soron]);
+        vegyes += v.db > 0 && v.db < v.szam;
+        for (int32_t szalak : {1, 2, 4}) {
+            Asztal b = a;
+            VariacioBeallitas vb;
+            vb.szalak = szalak;
+            const ElemzesEredmeny g = gyors_variacio(b, b.jatekosok[b.soron], vb);
+            EXPECT_EQ(g.teljesul, v.teljesul) << "seed " << mag << " threads " << szalak;
+            EXPECT_EQ(g.db, v.db) << "seed " << mag << " threads " << szalak;
+            EXPECT_EQ(g.szam, v.szam) << "seed " << mag << " threads " << szalak;
+            for (int i = 0; i < 10; ++i) EXPECT_EQ(g.jo_lapok[i], v.jo_lapok[i]) << "seed " << mag << " slot " << i;
+            EXPECT_EQ(b.rng.allapot, l.rng.allapot);
+            EXPECT_TRUE(Pillanatkep(b) == Pillanatkep(a)) << "seed " << mag;
+        }
+    }
+    // Some where the distribution decides.
+    EXPECT_GE(vegyes, 4);
+}
+
+TEST(GyorsVariacio, WorkerThreadsStopOnADrivenClock) {
+    Asztal a;
+    betli_nyitas(a);
+    a.emberek_szama = 0;
+    a.jatek = Licit{};
+    a.jatek.negyven_szaz = 1;
+    a.kereses_szalak = 2;
+    auto ora = std::make_shared<teszt::HajtottOra>();
+    ora->lepes_per_ms = 1;
+    a.ora = [ora] { return ora->operator()(); };
+    const Pillanatkep elotte(a);
+    const ElemzesEredmeny e = variacio(a, a.jatekosok[0]);
+    // The clock advances with the cards the workers play: the second runs out long
+    // before the opening's distributions are searched.
+    EXPECT_LT(e.ido, 0);
+    EXPECT_LT(e.szam, 100);
+    EXPECT_TRUE(Pillanatkep(a) == elotte);
 }
 
 // --- Sorting and filtering -------------------------------------------------------
