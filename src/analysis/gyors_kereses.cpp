@@ -10,6 +10,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <numeric>
 #include <new>
 #include <thread>
 #include <vector>
@@ -46,6 +47,7 @@ struct Allando {
     int32_t slot[32] = {};  // the owner's slot of each of its cards' bits
     // The counters the verdict reads: only they go into the table's key.
     bool kulcs_tizes = false, kulcs_asz = false, kulcs_utes = false;
+    bool tizes_szamit = true;  // the verdict reads the tens or the Ászok
 };
 
 // An entry of the transposition table: a position at the start of a trick and its
@@ -152,11 +154,16 @@ private:
     }
 
     // Whether `also` (lower) and `felso` (the card listed last) are of equal value for
-    // seat s, as `egyenerteku` decides: the same suit, no trump 10 or Ász above and no
-    // trump 7 below in a trump game, and nothing between them in another hand.
-    bool egyenerteku(int32_t also, int32_t felso, Maszk masok) const {
+    // seat s, as `egyenerteku` decides: the same suit, no 10 or Ász above and no trump 7
+    // below in a trump game, and nothing between them in another hand. Below the root
+    // the 10s and Ászok merge too when no counter of tens or Ászok is read, and the
+    // trump 7 when there is no Ulti: the cards are then of equal value for the verdict
+    // as well, so the value of every position stays the same with fewer lines.
+    bool egyenerteku(int32_t also, int32_t felso, Maszk masok, bool gyoker) const {
         if ((also >> 3) != (felso >> 3)) return false;
-        if (A.adu < 4 && (((A.tizes >> felso) & 1) || also == A.hetes)) return false;
+        if (A.adu < 4 && ((((A.tizes >> felso) & 1) && (gyoker || A.tizes_szamit)) ||
+                          (also == A.hetes && (gyoker || A.ulti))))
+            return false;
         const Maszk kozott = ((1u << felso) - 1) & ~((2u << also) - 1);
         return (kozott & masok) == 0;
     }
@@ -216,7 +223,7 @@ private:
         while (valasztott) {
             const int32_t p = legfelso(valasztott);
             valasztott &= ~(1u << p);
-            if (n > 0 && egyenerteku(p, lista[n - 1], masok))
+            if (n > 0 && egyenerteku(p, lista[n - 1], masok, t == A.T && k == A.K))
                 lista[n - 1] = p;
             else
                 lista[n++] = p;
@@ -543,6 +550,7 @@ bool elokeszites(const Asztal& a, const Jatekos& rec, const ElosztasTer& x, Alla
     A.kulcs_tizes = A.negyven_szaz || A.husz_szaz;
     A.kulcs_asz = A.negy_asz;
     A.kulcs_utes = A.durchmars || A.betli;
+    A.tizes_szamit = A.kulcs_tizes || A.kulcs_asz;
     const int32_t o = oszlop(a.adu);
     for (int32_t c = 0; c < 32; ++c) {
         const int32_t p = (c / 8) * 8 + sorrend[c % 8][o];
@@ -627,14 +635,33 @@ bool elokeszites(const Asztal& a, const Jatekos& rec, const ElosztasTer& x, Alla
 // Table size per thread: enough for the positions of the tricks left.
 int32_t tabla_bitek(int32_t T) { return T >= 7 ? 10 : T >= 5 ? 14 : T >= 3 ? 18 : 20; }
 
+// The combinations in blocks of consecutive ranks (neighbouring distributions share
+// positions in the table), the blocks visited in a spread order: a stride coprime
+// with their number, so that the counts of the first blocks already look like the
+// whole and the card choice can stop sooner.
+struct Blokkok {
+    uint64_t osszes = 0, meret = 1, db = 1, lepes = 1;
+    Blokkok(uint64_t n, uint64_t m) : osszes(n), meret(std::max<uint64_t>(1, m)) {
+        db = std::max<uint64_t>(1, (osszes + meret - 1) / meret);
+        lepes = std::max<uint64_t>(1, db * 5 / 8);
+        while (std::gcd(lepes, db) != 1) ++lepes;
+    }
+    // The ranks [eleje, vege) of the j-th block visited.
+    void tartomany(uint64_t j, uint64_t& eleje, uint64_t& vege) const {
+        eleje = (j * lepes % db) * meret;
+        vege = std::min(osszes, eleje + meret);
+    }
+};
+
 // The shared state of the worker threads.
 struct Munka {
-    Munka(const Allando& a, const Ter& t, const Kombinaciok& k) : A(a), ter(t), komb(k) {}
+    Munka(const Allando& a, const Ter& t, const Kombinaciok& k, const Blokkok& b)
+        : A(a), ter(t), komb(k), blokkok(b) {}
     const Allando& A;
     const Ter& ter;
     const Kombinaciok& komb;
+    const Blokkok& blokkok;
     uint64_t osszes = 0;
-    uint64_t darab = 1;  // combinations per claim
     bool korai = false;
     std::atomic<uint64_t> kovetkezo{0};
     std::atomic<bool> allj{false};
@@ -653,9 +680,10 @@ struct Munka {
             k.allj = &allj;
             k.haladas = &haladas;
             for (;;) {
-                const uint64_t eleje = kovetkezo.fetch_add(darab);
-                if (eleje >= osszes || allj.load(std::memory_order_relaxed)) break;
-                const uint64_t vege = std::min(osszes, eleje + darab);
+                const uint64_t j = kovetkezo.fetch_add(1);
+                if (j >= blokkok.db || allj.load(std::memory_order_relaxed)) break;
+                uint64_t eleje, vege;
+                blokkok.tartomany(j, eleje, vege);
                 int32_t kb[32];
                 komb.kibont(eleje, kb);
                 Osszeg o;
@@ -714,6 +742,7 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
     if (szalak <= 0 && valodi && osszes >= 8 && A.T <= 6)
         szalak = static_cast<int32_t>(std::max(1u, std::thread::hardware_concurrency()));
 
+    const Blokkok blokkok(osszes, std::clamp<uint64_t>(osszes / 64, 8, 512));
     Osszeg osszeg;
     uint64_t csomopontok = 0;
     if (szalak <= 0) {
@@ -723,27 +752,37 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
         k.ora_asztal = &a;
         k.hatarido = hatarido;
         k.ora_lepes = valodi ? 255 : 0;
-        int32_t kb[32];
-        komb.kibont(0, kb);
-        for (uint64_t r = 0; r < osszes; ++r) {
-            if (ora_olvasas(a) >= hatarido) break;
-            osszeg.utolso = r;
-            Maszk h[3];
-            if (ter.kezek(kb, h)) {
-                uint32_t jo = 0;
-                if (!k.eloszlas(h, b.korai_dontes ? osszeg.esely(osszes) : 0x3FF, jo)) break;
-                osszeg.hozzaad(jo);
+        bool vege = false;
+        for (uint64_t j = 0; j < blokkok.db && !vege; ++j) {
+            uint64_t eleje, utan;
+            blokkok.tartomany(j, eleje, utan);
+            int32_t kb[32];
+            komb.kibont(eleje, kb);
+            for (uint64_t r = eleje; r < utan && !vege; ++r) {
+                if (ora_olvasas(a) >= hatarido) {
+                    vege = true;
+                    break;
+                }
+                osszeg.utolso = std::max(osszeg.utolso, r);
+                Maszk h[3];
+                if (ter.kezek(kb, h)) {
+                    uint32_t jo = 0;
+                    if (!k.eloszlas(h, b.korai_dontes ? osszeg.esely(osszes) : 0x3FF, jo)) {
+                        vege = true;
+                        break;
+                    }
+                    osszeg.hozzaad(jo);
+                }
+                ++osszeg.atnezett;
+                vege = b.korai_dontes && osszeg.eldontott(osszes);
+                komb.leptet(kb);
             }
-            ++osszeg.atnezett;
-            if (b.korai_dontes && osszeg.eldontott(osszes)) break;
-            komb.leptet(kb);
         }
         csomopontok = k.csomopontok;
     } else {
         // Worker threads; only this thread reads the clock, and tells them to stop.
-        Munka m(A, ter, komb);
+        Munka m(A, ter, komb, blokkok);
         m.osszes = osszes;
-        m.darab = std::clamp<uint64_t>(osszes / (static_cast<uint64_t>(szalak) * 64), 1, 256);
         m.korai = b.korai_dontes;
         m.futo = szalak;
         std::vector<std::thread> dolgozok;
