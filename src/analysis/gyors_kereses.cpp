@@ -48,17 +48,19 @@ struct Allando {
     // The counters the verdict reads: only they go into the table's key.
     bool kulcs_tizes = false, kulcs_asz = false, kulcs_utes = false;
     bool tizes_szamit = true;  // the verdict reads the tens or the Ászok
+    Maszk szamolt = 0;         // the cards whose counts the verdict reads
+    bool tomorit = true;       // the key closes up each suit's cards left
 };
 
 // An entry of the transposition table: a position at the start of a trick and its
 // value, in sixteen bytes so that an entry never straddles a cache line. The three
-// hands as two bits per card (0 out of play, 1, 2, 3 the hand of seat 0, 1, 2); the
-// leader and the counters the verdict reads (`kulcs`), and the value in bits 26-27
-// (1 made, 2 failed, 0 an empty entry).
+// hands as two bits per card (0 out of play, 1, 2, 3 the hand of seat 0, 1, 2) and
+// the counted cards among them (`kezek`); the leader and the counters the verdict
+// reads (`kulcs`), and the value in bits 26-27 (1 made, 2 failed, 0 an empty entry).
 struct Bejegyzes {
     uint64_t kezek;
     uint32_t adat;
-    uint32_t tartalek;
+    uint32_t jelek;
 };
 
 struct TablaTorlo {
@@ -341,6 +343,9 @@ private:
             }
         }
         visszavesz(t, k, s, p, w);
+        // A driven clock counts the steps of the search: every card played and every
+        // card taken back, as the literal engine's loop does.
+        if (ora_lepes == 0 && ora_asztal && ora_olvasas(*ora_asztal) >= hatarido) megszakitva = true;
         return r;
     }
 
@@ -352,8 +357,25 @@ private:
         if (A.kulcs_utes) x |= static_cast<uint32_t>(fU) << 18 | static_cast<uint32_t>(eU) << 22;
         return x;
     }
-    uint64_t kezek() const {
-        return (static_cast<uint64_t>(kez[1] | kez[2]) << 32) | (kez[0] | kez[2]);
+    // The hands for the key, two bits per card. Only the order of the cards left in
+    // each suit decides the play, not which of them were played: each suit's cards
+    // left close up to its lowest places, so that positions that differ only so share
+    // an entry. The cards the verdict counts (tens or Ászok) stay marked in `jelek`;
+    // the trump 7 of an Ulti is the lowest trump while it is in play.
+    uint64_t kezek(uint32_t& jelek) const {
+        Maszk t[3] = {kez[0], kez[1], kez[2]};
+        jelek = 0;
+        if (A.tomorit) t[0] = t[1] = t[2] = 0;
+        for (int32_t sz = 0; sz < 4 && A.tomorit; ++sz) {
+            Maszk bent = (kez[0] | kez[1] | kez[2]) & szin_maszk(sz);
+            Maszk hely = 1u << (sz * 8);
+            for (; bent; bent &= bent - 1, hely <<= 1) {
+                const Maszk b = bent & (0u - bent);
+                t[(kez[1] & b) ? 1 : (kez[2] & b) ? 2 : 0] |= hely;
+                if (A.szamolt & b) jelek |= hely;
+            }
+        }
+        return (static_cast<uint64_t>(t[1] | t[2]) << 32) | (t[0] | t[2]);
     }
 
     Bejegyzes& hely(int32_t t, uint64_t kk, uint32_t tobbi) const {
@@ -373,11 +395,12 @@ private:
         Bejegyzes* e = nullptr;
         uint32_t tobbi = 0;
         uint64_t kk = 0;
+        uint32_t jelek = 0;
         if (k == 0) {
             tobbi = kulcs(t);
-            kk = kezek();
-            e = &hely(t, kk, tobbi);
-            if (e->kezek == kk && (e->adat & 0x3FFFFFFu) == tobbi && (e->adat >> 26) != 0)
+            kk = kezek(jelek);
+            e = &hely(t, kk ^ (static_cast<uint64_t>(jelek) << 17), tobbi);
+            if (e->kezek == kk && e->jelek == jelek && (e->adat & 0x3FFFFFFu) == tobbi && (e->adat >> 26) != 0)
                 return (e->adat >> 26) == 1 ? 1 : -1;
         }
         const int32_t s = (vezeto[t] + k) % 3;
@@ -397,6 +420,7 @@ private:
         }
         if (e) {
             e->kezek = kk;
+            e->jelek = jelek;
             e->adat = tobbi | (ertek == 1 ? 1u : 2u) << 26;
         }
         return ertek;
@@ -559,6 +583,10 @@ bool elokeszites(const Asztal& a, const Jatekos& rec, const ElosztasTer& x, Alla
         if (c % 8 == ASZ || c % 8 == TIZES) A.tizes |= 1u << p;
     }
     A.hetes = a.adu < 4 ? A.bit[a.adu * 8 + HETES] : -1;
+    // Ászok and 10s count alike for the hundreds; with Négy Ász too the two kinds
+    // would need two marks, so there the key keeps the cards themselves.
+    A.tomorit = !(A.kulcs_asz && A.kulcs_tizes);
+    A.szamolt = A.kulcs_tizes ? A.tizes : A.kulcs_asz ? A.asz : 0;
 
     // The root trick's cards, from the real hands.
     A.gy_vezeto = vezeto;
