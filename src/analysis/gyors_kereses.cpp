@@ -767,7 +767,8 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
 
     const bool valodi = valodi_ora_e(a);
     int32_t szalak = b.szalak > 0 ? b.szalak : a.kereses_szalak;
-    if (szalak <= 0 && valodi && osszes >= 8 && A.T <= 6)
+    // Late in the deal a search takes well under a millisecond: no threads to start.
+    if (szalak <= 0 && valodi && osszes >= 8 && A.T <= 4)
         szalak = static_cast<int32_t>(std::max(1u, std::thread::hardware_concurrency()));
 
     const Blokkok blokkok(osszes, std::clamp<uint64_t>(osszes / 64, 8, 512));

@@ -11,9 +11,9 @@
 
 struct VariacioBeallitas {
     // Worker threads. 0: the table's `kereses_szalak`, and when that is 0 too, one per
-    // core with the real clock and none with a clock a test drives (the caller's
-    // thread searches and reads the clock at every card, so where it stops depends on
-    // the reads alone).
+    // core with the real clock up to the fifth trick, and none later or with a clock a
+    // test drives (the caller's thread searches and reads the clock at every card
+    // played or taken back, so where it stops depends on the reads alone).
     int32_t szalak = 0;
     // For the card choice: a root card whose count can no longer reach or tie the
     // leading count, even with every distribution left, is not searched any more, and
