@@ -30,8 +30,7 @@ inline int32_t legfelso(Maszk m) { return 31 - std::countl_zero(m); }
 // What stays the same for the whole call.
 struct Allando {
     int32_t adu = NINCS_ADU, D = 0, owner = 0, T = 0, K = 0;
-    bool durchmars = false, betli = false, ulti = false, negy_asz = false, negyven_szaz = false,
-         husz_szaz = false;
+    Komponensek k;
     int32_t bit[32] = {};   // card number (suit * 8 + rank) -> bit
     Maszk tizes = 0;        // the Ászok and 10s
     Maszk asz = 0;
@@ -164,7 +163,7 @@ private:
     bool egyenerteku(int32_t also, int32_t felso, Maszk masok, bool gyoker) const {
         if ((also >> 3) != (felso >> 3)) return false;
         if (A.adu < 4 && ((((A.tizes >> felso) & 1) && (gyoker || A.tizes_szamit)) ||
-                          (also == A.hetes && (gyoker || A.ulti))))
+                          (also == A.hetes && (gyoker || A.k.ulti))))
             return false;
         const Maszk kozott = ((1u << felso) - 1) & ~((2u << also) - 1);
         return (kozott & masok) == 0;
@@ -283,50 +282,14 @@ private:
     // `kiertekeles` after the card at (t, k).
     int32_t ertekel(int32_t t, int32_t k) const {
         const bool vege = t == 9 && k == 2;
-        int32_t r = 1;
-        if (A.durchmars) {
-            if (vege && fU == 10)
-                r = 1;
-            else if (eU >= 1)
-                r = -1;
-            else
-                r = 0;
-        }
-        if (A.betli) {
-            if (vege && fU == 0)
-                r = 1;
-            else if (fU >= 1)
-                r = -1;
-            else if (r != -1)
-                r = 0;
-        }
-        if (A.ulti) {
-            bool siker = false;
-            if (r == 1 && vege && nyero[9][2] == A.D)
-                for (int32_t j = 0; j < 3; ++j)
-                    if (seat[9][j] == A.D) siker = lap[9][j] == A.hetes;
-            // The trump 7 is out of play once no hand holds it.
-            const bool oda = A.adu < 4 && t < 9 && !(((kez[0] | kez[1] | kez[2]) >> A.hetes) & 1);
-            if (siker)
-                r = 1;
-            else if (oda || vege || A.adu >= 4)
-                r = -1;
-            else if (r != -1)
-                r = 0;
-        }
-        auto resz = [&r](bool teljesult, bool bukott) {
-            if (r == 1 && teljesult)
-                r = 1;
-            else if (bukott)
-                r = -1;
-            else if (r != -1)
-                r = 0;
-        };
-        if (A.negy_asz) resz(fA == 4, eA >= 1);
-        if (A.negyven_szaz) resz(fT > 5, eT > 3);
-        if (A.husz_szaz) resz(fT > 7, eT > 1);
-        if (vege && r == 0) r = -1;
-        return r;
+        bool hetessel = false;
+        if (A.k.ulti && vege && nyero[9][2] == A.D)
+            for (int32_t j = 0; j < 3; ++j)
+                if (seat[9][j] == A.D) hetessel = lap[9][j] == A.hetes;
+        // The trump 7 is out of play once no hand holds it.
+        const bool oda = A.adu < 4 && t < 9 && !(((kez[0] | kez[1] | kez[2]) >> A.hetes) & 1);
+        const int32_t sz[6] = {fT, eT, fA, eA, fU, eU};
+        return itelet(A.k, vege, A.adu < 4, hetessel, oda, sz);
     }
 
     // Plays p for seat s at (t, k) and returns the value of the line: the verdict when
@@ -563,17 +526,10 @@ bool elokeszites(const Asztal& a, const Jatekos& rec, const ElosztasTer& x, Alla
     A.owner = rec.sorszam;
     A.T = T;
     A.K = K;
-    const Licit& f = a.jatek;
-    A.durchmars = f.durchmars || f.teritett_durchmars || f.szinnelkuli_durchmars || f.redurchmars ||
-                  f.szinnelkuli_teritett_durchmars;
-    A.betli = f.betli || f.rebetli || f.teritett_betli;
-    A.ulti = f.ulti;
-    A.negy_asz = f.negy_asz;
-    A.negyven_szaz = f.negyven_szaz;
-    A.husz_szaz = f.husz_szaz;
-    A.kulcs_tizes = A.negyven_szaz || A.husz_szaz;
-    A.kulcs_asz = A.negy_asz;
-    A.kulcs_utes = A.durchmars || A.betli;
+    A.k = komponensek(a.jatek);
+    A.kulcs_tizes = A.k.negyven_szaz || A.k.husz_szaz;
+    A.kulcs_asz = A.k.negy_asz;
+    A.kulcs_utes = A.k.durchmars || A.k.betli;
     A.tizes_szamit = A.kulcs_tizes || A.kulcs_asz;
     const int32_t o = oszlop(a.adu);
     for (int32_t c = 0; c < 32; ++c) {

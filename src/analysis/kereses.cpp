@@ -6,29 +6,6 @@
 
 namespace {
 
-// The components that `kiertekeles` looks at, decoded once per search instead of at
-// every node.
-struct Komponensek {
-    bool durchmars = false;
-    bool betli = false;
-    bool ulti = false;
-    bool negy_asz = false;
-    bool negyven_szaz = false;
-    bool husz_szaz = false;
-};
-
-Komponensek komponensek(const Licit& f) {
-    Komponensek c;
-    c.durchmars = f.durchmars || f.teritett_durchmars || f.szinnelkuli_durchmars || f.redurchmars ||
-                  f.szinnelkuli_teritett_durchmars;
-    c.betli = f.betli || f.rebetli || f.teritett_betli;
-    c.ulti = f.ulti;
-    c.negy_asz = f.negy_asz;
-    c.negyven_szaz = f.negyven_szaz;
-    c.husz_szaz = f.husz_szaz;
-    return c;
-}
-
 // A card of trick t at position j: in the working hands when the search played it,
 // in the real hand when it was played before the root.
 inline const Kartyalap& utes_lapja(const Asztal& a, const Jatekos& rec, int32_t t, int32_t j) {
@@ -40,63 +17,18 @@ inline const Kartyalap& utes_lapja(const Asztal& a, const Jatekos& rec, int32_t 
 // The verdict after the card at search trick t, position k.
 inline int32_t ertekel(const Asztal& a, const Jatekos& rec, const Komponensek& c, int32_t t, int32_t k) {
     const bool vege = t == 9 && k == 2;
-    int32_t r = 1;
-    // Step 1: a Durchmars is lost with the defenders' first trick.
-    if (c.durchmars) {
-        if (vege && rec.felvevo_utes == 10)
-            r = 1;
-        else if (rec.ellen_utes >= 1)
-            r = -1;
-        else
-            r = 0;
-    }
-    // Step 2: a Betli is lost with the declarer's first trick.
-    if (c.betli) {
-        if (vege && rec.felvevo_utes == 0)
-            r = 1;
-        else if (rec.felvevo_utes >= 1)
-            r = -1;
-        else if (r != -1)
-            r = 0;
-    }
-    // Step 3: the Ulti needs the trump 7 to win the last trick, and fails the moment
-    // it is gone earlier.
-    if (c.ulti) {
-        bool siker = false;
-        if (r == 1 && vege && a.utes_nyero[9][2] == a.felvevo) {
-            for (int32_t j = 0; j < 3; ++j)
-                if (a.utes_lapok[9][j].seat == a.felvevo) {
-                    const Kartyalap& k = utes_lapja(a, rec, 9, j);
-                    siker = k.szin == a.adu && k.ertek == HETES;
-                }
-        }
-        const bool hetes_oda = a.adu < 4 && t < 9 && rec.hol[a.adu][HETES] < 0;
-        if (siker)
-            r = 1;
-        else if (hetes_oda || vege || a.adu >= 4)
-            r = -1;
-        else if (r != -1)
-            r = 0;
-    }
-    // Steps 4-6 share one shape: made only if everything so far is made, failed as
-    // soon as the defenders have too much, else open unless already failed.
-    auto resz = [&r](bool teljesult, bool bukott) {
-        if (r == 1 && teljesult)
-            r = 1;
-        else if (bukott)
-            r = -1;
-        else if (r != -1)
-            r = 0;
-    };
-    // Step 4: all four Ászok to the declarer.
-    if (c.negy_asz) resz(rec.felvevo_asz == 4, rec.ellen_asz >= 1);
-    // Step 5-6: the hundred, with a forty or a twenty announced.
-    if (c.negyven_szaz) resz(rec.felvevo_tizes > 5, rec.ellen_tizes > 3);
-    if (c.husz_szaz) resz(rec.felvevo_tizes > 7, rec.ellen_tizes > 1);
-    // After the last card nothing is open any more: a goal not reached is missed
-    // (the counters may leave a component undecided when talon cards are not booked).
-    if (vege && r == 0) r = -1;
-    return r;
+    // The Ulti's last trick: the declarer won it with the trump 7.
+    bool hetessel = false;
+    if (c.ulti && vege && a.utes_nyero[9][2] == a.felvevo)
+        for (int32_t j = 0; j < 3; ++j)
+            if (a.utes_lapok[9][j].seat == a.felvevo) {
+                const Kartyalap& l = utes_lapja(a, rec, 9, j);
+                hetessel = l.szin == a.adu && l.ertek == HETES;
+            }
+    const bool hetes_oda = a.adu < 4 && t < 9 && rec.hol[a.adu][HETES] < 0;
+    const int32_t sz[6] = {rec.felvevo_tizes, rec.ellen_tizes, rec.felvevo_asz,
+                           rec.ellen_asz,     rec.felvevo_utes, rec.ellen_utes};
+    return itelet(c, vege, a.adu < 4, hetessel, hetes_oda, sz);
 }
 
 // Plays the card in `slot` of seat s at (t, k) inside the search.
@@ -298,6 +230,18 @@ ElemzesEredmeny kereses(Asztal& a, Jatekos& rec, int64_t kezdet, int64_t hatarid
 inline bool korlatos(const Asztal& a) { return a.emberek_szama <= 1; }
 
 }  // namespace
+
+Komponensek komponensek(const Licit& f) {
+    Komponensek c;
+    c.durchmars = f.durchmars || f.teritett_durchmars || f.szinnelkuli_durchmars || f.redurchmars ||
+                  f.szinnelkuli_teritett_durchmars;
+    c.betli = f.betli || f.rebetli || f.teritett_betli;
+    c.ulti = f.ulti;
+    c.negy_asz = f.negy_asz;
+    c.negyven_szaz = f.negyven_szaz;
+    c.husz_szaz = f.husz_szaz;
+    return c;
+}
 
 int32_t kiertekeles(const Asztal& a, const Jatekos& rec, const Licit& flagek) {
     return ertekel(a, rec, komponensek(flagek), a.vizsgalt_utes, a.vizsgalt_lapszam);

@@ -458,8 +458,8 @@ TEST(Idokorlat, TwoHumansSearchToTheEnd) {
     EXPECT_EQ(g.szam, f.szam);
 }
 
-TEST(Idokorlat, VariacioCutOffReportsNegativeTimeAndCountsNoPartialDistribution) {
-    Asztal a;
+// A 40-100 from the opening, all computers, one clock read per millisecond.
+void negyven_szaz_hajtott_oran(Asztal& a) {
     betli_nyitas(a);
     a.emberek_szama = 0;
     a.jatek = Licit{};
@@ -467,6 +467,11 @@ TEST(Idokorlat, VariacioCutOffReportsNegativeTimeAndCountsNoPartialDistribution)
     auto ora = std::make_shared<teszt::HajtottOra>();
     ora->lepes_per_ms = 1;
     a.ora = [ora] { return ora->operator()(); };
+}
+
+TEST(Idokorlat, VariacioCutOffReportsNegativeTimeAndCountsNoPartialDistribution) {
+    Asztal a;
+    negyven_szaz_hajtott_oran(a);
     const Pillanatkep elotte(a);
     const ElemzesEredmeny e = variacio(a, a.jatekosok[0]);
     EXPECT_LT(e.ido, 0);
@@ -693,14 +698,8 @@ TEST(GyorsVariacio, AnswersAsTheLiteralEngineOnAnyNumberOfThreads) {
 
 TEST(GyorsVariacio, WorkerThreadsStopOnADrivenClock) {
     Asztal a;
-    betli_nyitas(a);
-    a.emberek_szama = 0;
-    a.jatek = Licit{};
-    a.jatek.negyven_szaz = 1;
+    negyven_szaz_hajtott_oran(a);
     a.kereses_szalak = 2;
-    auto ora = std::make_shared<teszt::HajtottOra>();
-    ora->lepes_per_ms = 1;
-    a.ora = [ora] { return ora->operator()(); };
     const Pillanatkep elotte(a);
     const ElemzesEredmeny e = variacio(a, a.jatekosok[0]);
     // The clock advances with the cards the workers play: the second runs out long
