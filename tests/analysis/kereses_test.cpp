@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/lapvalasztas.h"
 #include "analysis/gyors_kereses.h"
 #include "analysis/kereses.h"
 #include "analysis/szabalyok.h"
@@ -668,7 +669,8 @@ TEST(VariacioKereses, AgreesWithElemzesOverEveryDistribution) {
 
 // Seeded positions of every contract: the fast engine on one, two and four threads
 // answers as the literal one, draws the same random numbers and leaves the table as
-// it found it. (ulti_bench diff does the same before every card of self-play deals.)
+// it found it, and the card choice stopping early plays the card of the full count.
+// (ulti_bench diff does the same before every card of self-play deals.)
 TEST(GyorsVariacio, AnswersAsTheLiteralEngineOnAnyNumberOfThreads) {
     static const int jatekok[] = {3, 4, 6, 7, 1, 2, 5};
     int vegyes = 0;
@@ -691,6 +693,10 @@ TEST(GyorsVariacio, AnswersAsTheLiteralEngineOnAnyNumberOfThreads) {
             EXPECT_EQ(b.rng.allapot, l.rng.allapot);
             EXPECT_TRUE(Pillanatkep(b) == Pillanatkep(a)) << "seed " << mag;
         }
+        // The card choice that stops early plays the card of the full count.
+        Asztal c = a, d = a;
+        EXPECT_EQ(lapvalasztas(c, c.jatekosok[c.soron], true), lapvalasztas(d, d.jatekosok[d.soron], false))
+            << "seed " << mag;
     }
     // Some where the distribution decides.
     EXPECT_GE(vegyes, 4);
