@@ -771,6 +771,16 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
         m.korai = b.korai_dontes;
         m.futo = szalak;
         std::vector<std::thread> dolgozok;
+        // However this block is left (a thread that cannot start, a clock that
+        // throws), the workers are told to stop and waited for.
+        struct Leallito {
+            Munka& m;
+            std::vector<std::thread>& d;
+            ~Leallito() {
+                m.allj = true;
+                for (std::thread& t : d) t.join();
+            }
+        } leallito{m, dolgozok};
         for (int32_t i = 0; i < szalak; ++i) dolgozok.emplace_back([&m] { m.dolgozik(); });
         {
             // The real clock is read every two milliseconds; a driven one once per card
@@ -793,6 +803,7 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
             }
         }
         for (std::thread& d : dolgozok) d.join();
+        dolgozok.clear();
         if (m.hiba) std::rethrow_exception(m.hiba);
         osszeg = m.osszeg;
         csomopontok = m.csomopontok;
