@@ -4,11 +4,14 @@
 // literal and the fast engine side by side, and the fast one as the card choice runs
 // it (stopping once the card is known). Per trick: the calls, the share finished and
 // the median time of each, and the differences where both full counts finished.
+// Then the card choice's search in tricks 0-2 by side: the defenders, the declarer,
+// and the declarer by the kind of contract, with the median and 90th percentile time.
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,19 +19,28 @@
 #include "analysis/kereses.h"
 #include "bench.h"
 #include "gepi_partik.h"
+#include "meres.h"
 
 namespace {
 
-double median(std::vector<double> v) {
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using bench::median;
 
 struct Meres {
     std::vector<double> ms;
     long long kesz = 0;
 };
+
+// The card choice's calls of one trick, by the side on turn.
+struct Oldalak {
+    Meres vedo, felvevo, nem_parti;
+    std::map<std::string, Meres> fajta;  // the declarer's, by the kind of contract
+};
+
+void oldal_sor(int t, const std::string& nev, const Meres& m) {
+    const size_t n = m.ms.size();
+    std::printf("%5d %s %6zu %8lld %6.0f%% %10.1f %10.1f\n", t, bench::balra(nev, 32).c_str(), n, m.kesz,
+                n ? 100.0 * m.kesz / n : 0.0, median(m.ms), bench::percentilis(m.ms, 0.9));
+}
 
 // One engine's run on a copy of the table, on the real clock; the time in ms.
 template <class F>
@@ -62,17 +74,36 @@ int lefedettseg(const std::vector<std::string>& args) {
     }
     Meres lit[10], gyors[10], valasztas[10];
     long long hivas[10] = {}, osszevetve[10] = {}, elteres[10] = {};
+    Oldalak oldal[3];
     VariacioBeallitas vb;
     vb.szalak = szalak;
     VariacioBeallitas vk = vb;
     vk.korai_dontes = true;
+    const std::string terheles_elotte = bench::terheles();
     const auto kezdes = std::chrono::steady_clock::now();
     const std::string hiba = bench::gepi_partik(mag, partik, per_ms, [&](const Asztal& a) {
         const int32_t t = a.utes_szam;
         ++hivas[t];
         const ElemzesEredmeny g =
             fut(a, gyors[t], [&](Asztal& b, Jatekos& p) { return gyors_variacio(b, p, vb); });
-        fut(a, valasztas[t], [&](Asztal& b, Jatekos& p) { return gyors_variacio(b, p, vk); });
+        const ElemzesEredmeny c =
+            fut(a, valasztas[t], [&](Asztal& b, Jatekos& p) { return gyors_variacio(b, p, vk); });
+        if (t < 3) {
+            // The same call once more in the rows of its side.
+            const double ms = valasztas[t].ms.back();
+            auto hozza = [&](Meres& m) {
+                m.ms.push_back(ms);
+                if (c.ido >= 0) ++m.kesz;
+            };
+            if (a.soron != a.felvevo) {
+                hozza(oldal[t].vedo);
+            } else {
+                const std::string f = bench::szerzodes_fajta(a.jatek);
+                hozza(oldal[t].felvevo);
+                if (f != "Parti") hozza(oldal[t].nem_parti);
+                hozza(oldal[t].fajta[f]);
+            }
+        }
         if (!literalis) return;
         const ElemzesEredmeny l = fut(a, lit[t], [](Asztal& b, Jatekos& p) { return variacio_literalis(b, p); });
         if (l.ido < 0 || g.ido < 0) return;
@@ -86,9 +117,10 @@ int lefedettseg(const std::vector<std::string>& args) {
         return 1;
     }
     const double mp = std::chrono::duration<double>(std::chrono::steady_clock::now() - kezdes).count();
-    std::printf("coverage: seed %llu, %lld deals played, fast engine on %s, %.0f s\n",
+    std::printf("coverage: seed %llu, %lld deals played, fast engine on %s, %.0f s, load %s before, %s after\n",
                 static_cast<unsigned long long>(mag), partik,
-                szalak > 0 ? (std::to_string(szalak) + " threads").c_str() : "one thread per core", mp);
+                szalak > 0 ? (std::to_string(szalak) + " threads").c_str() : "one thread per core", mp,
+                terheles_elotte.c_str(), bench::terheles().c_str());
     std::printf("%5s %6s | %8s %10s | %8s %10s | %8s %10s | %8s %11s\n", "trick", "calls", "literal", "median ms",
                 "fast", "median ms", "choice", "median ms", "compared", "differences");
     long long ossz_e = 0;
@@ -110,6 +142,15 @@ int lefedettseg(const std::vector<std::string>& args) {
     if (db)
         std::printf("tricks 2-9: %lld calls, finished: literal %.1f%%, fast %.1f%%, card choice %.1f%%\n", db,
                     100.0 * l / db, 100.0 * g / db, 100.0 * v / db);
+    std::printf("\nthe card choice's search in tricks 0-2 by side: finished inside the second, and ms\n");
+    std::printf("%5s %-32s %6s %8s %7s %10s %10s\n", "trick", "side", "calls", "finished", "share", "median",
+                "p90");
+    for (int t = 0; t < 3; ++t) {
+        oldal_sor(t, "defender", oldal[t].vedo);
+        oldal_sor(t, "declarer", oldal[t].felvevo);
+        oldal_sor(t, "declarer, not Parti", oldal[t].nem_parti);
+        for (const auto& [f, m] : oldal[t].fajta) oldal_sor(t, "  " + f, m);
+    }
     return ossz_e == 0 ? 0 : 1;
 }
 
