@@ -373,7 +373,7 @@ int32_t betli_lap_pont(const Asztal& a, const Jatekos& P, int32_t slot) {
 
 int32_t lapvalasztas(Asztal& a, Jatekos& P) { return lapvalasztas(a, P, true); }
 
-int32_t lapvalasztas(Asztal& a, Jatekos& P, bool korai_dontes) {
+int32_t lapvalasztas(Asztal& a, Jatekos& P, bool korai_dontes, ElemzesEredmeny* kereses) {
     // Preparation.
     a.heuferli = 0;
     for (int32_t& x : P.lap_pont) x = 0;
@@ -446,6 +446,7 @@ int32_t lapvalasztas(Asztal& a, Jatekos& P, bool korai_dontes) {
     VariacioBeallitas vb;
     vb.korai_dontes = korai_dontes;
     const ElemzesEredmeny v = gyors_variacio(a, P, vb);
+    if (kereses) *kereses = v;
     const bool van_ut = (v.teljesul == 1) == h.felvevo;
     int32_t best = L.lap[0];
     if (!a.heuferli && v.ido >= 0 && van_ut) {

@@ -5,6 +5,7 @@
 
 struct Asztal;
 class Jatekos;
+struct ElemzesEredmeny;
 
 // The hand slot (0..9) that P, on turn, should play. Fills `lap_pont`, `hivo_szin`,
 // `ellenfel_szin`, `elosztas`; sets or clears `heuferli`. Runs `variacio` every time;
@@ -12,8 +13,9 @@ class Jatekos;
 // Returns -1 only when P has no card to play.
 int32_t lapvalasztas(Asztal& a, Jatekos& P);
 // The same; with `korai_dontes` false the search counts every distribution (the bench
-// checks that the early stop changes no card).
-int32_t lapvalasztas(Asztal& a, Jatekos& P, bool korai_dontes);
+// checks that the early stop changes no card). `kereses`, when given, receives the
+// search's result (the bench tells a choice the clock cut off from a finished one).
+int32_t lapvalasztas(Asztal& a, Jatekos& P, bool korai_dontes, ElemzesEredmeny* kereses = nullptr);
 
 // --- What the scoring rules ask of P's knowledge table ---------------------------
 
