@@ -5,6 +5,8 @@
 // random numbers; and the card choice that stops early must play the card of the full
 // count. The literal engine runs on a driven clock with a budget of clock reads (about
 // one per card it plays): positions it cannot finish within it are left out.
+// `--tricks A-B` checks only the positions of those tricks, so a large budget can go
+// where the search is hardest (the first tricks) without paying for the rest.
 
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +44,7 @@ void hajtott_ora(Asztal& a, long long per_ms) {
 int kulonbseg(const std::vector<std::string>& args) {
     long long partik = 20, keret = 2000000, per_ms = 50;
     uint64_t mag = 1;
+    int32_t elso = 0, utolso = 9;
     bool csendes = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const bool van = i + 1 < args.size();
@@ -49,10 +52,15 @@ int kulonbseg(const std::vector<std::string>& args) {
         else if (args[i] == "--seed" && van) mag = std::strtoull(args[++i].c_str(), nullptr, 10);
         else if (args[i] == "--budget" && van) keret = std::atoll(args[++i].c_str());
         else if (args[i] == "--reads-per-ms" && van) per_ms = std::atoll(args[++i].c_str());
-        else if (args[i] == "--quiet") csendes = true;
+        else if (args[i] == "--tricks" && van) {
+            const std::string r = args[++i];
+            const auto k = r.find('-');
+            elso = std::atoi(r.substr(0, k).c_str());
+            utolso = k == std::string::npos ? elso : std::atoi(r.substr(k + 1).c_str());
+        } else if (args[i] == "--quiet") csendes = true;
         else {
             std::fprintf(stderr, "usage: ulti_bench diff [--deals N] [--seed S] [--budget READS] "
-                                 "[--reads-per-ms R] [--quiet]\n");
+                                 "[--reads-per-ms R] [--tricks A-B] [--quiet]\n");
             return 2;
         }
     }
@@ -60,6 +68,7 @@ int kulonbseg(const std::vector<std::string>& args) {
     long long lapok = 0, lap_elteres = 0;
     const std::string hiba = bench::gepi_partik(mag, partik, per_ms, [&](const Asztal& a) {
         const int32_t t = a.utes_szam;
+        if (t < elso || t > utolso) return;
         ++allas[t];
         // The literal engine, inside its budget.
         Asztal L = a;
