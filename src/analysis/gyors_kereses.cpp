@@ -564,9 +564,13 @@ bool elokeszites(const Asztal& a, const Jatekos& rec, const ElosztasTer& x, Alla
     const int32_t sz[6] = {rec.felvevo_tizes, rec.ellen_tizes, rec.felvevo_asz,
                            rec.ellen_asz,     rec.felvevo_utes, rec.ellen_utes};
     // The key has room for the counters it holds, with what the search may add: nine
-    // tens (the last trick's one among them), four Ászok, ten tricks.
-    const int32_t felso[6] = {A.kulcs_tizes ? 22 : 1000, A.kulcs_tizes ? 22 : 1000, A.kulcs_asz ? 3 : 1000,
-                              A.kulcs_asz ? 3 : 1000,    A.kulcs_utes ? 5 + T : 1000, A.kulcs_utes ? 5 + T : 1000};
+    // tens (the last trick's one among them), the Ászok still in a hand or in the root
+    // trick (none once all four are taken), ten tricks.
+    int32_t asz_bent = A.ua[T];
+    for (int32_t sz_ = 0; sz_ < 4; ++sz_) asz_bent += x.ment_hol[sz_][ASZ] >= 0;
+    const int32_t felso[6] = {A.kulcs_tizes ? 22 : 1000,       A.kulcs_tizes ? 22 : 1000,
+                              A.kulcs_asz ? 7 - asz_bent : 1000, A.kulcs_asz ? 7 - asz_bent : 1000,
+                              A.kulcs_utes ? 5 + T : 1000,     A.kulcs_utes ? 5 + T : 1000};
     for (int32_t i = 0; i < 6; ++i) {
         if (sz[i] < 0 || sz[i] > felso[i]) return false;
         A.szamlalo[i] = sz[i];
@@ -831,6 +835,14 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
     const int32_t ido = static_cast<int32_t>((ora_olvasas(a) - kezdet) / 1000);
     e.ido = a.emberek_szama <= 1 && ido >= elemzes_idokorlat ? -ido : ido;
     return e;
+}
+
+bool gyors_motor_veszi(const Asztal& a, int32_t seat) {
+    Asztal b = a;
+    const ElosztasTer x = elosztas_ter(b, b.jatekosok[seat]);
+    Allando A;
+    Ter ter;
+    return elokeszites(b, b.jatekosok[seat], x, A, ter);
 }
 
 ElemzesEredmeny variacio(Asztal& a, Jatekos& rec) { return gyors_variacio(a, rec, VariacioBeallitas{}); }

@@ -24,3 +24,8 @@ struct VariacioBeallitas {
 
 // `variacio` with explicit settings; the result does not depend on the threads.
 ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas& b);
+
+// Whether the fast engine answers the position of `seat` itself; it hands only tables
+// it cannot read (counters out of range, a trick record that does not fit the hands)
+// to the literal engine.
+bool gyors_motor_veszi(const Asztal& a, int32_t seat);

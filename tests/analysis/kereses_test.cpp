@@ -702,6 +702,35 @@ TEST(GyorsVariacio, AnswersAsTheLiteralEngineOnAnyNumberOfThreads) {
     EXPECT_GE(vegyes, 4);
 }
 
+// A Négy Ász whose Ászok are all taken (here, alone and beside a 40-100): the fast
+// engine answers it itself, as the literal one does.
+TEST(GyorsVariacio, TakesTheNegyAszWhoseAszokAreAllTaken) {
+    int esetek = 0;
+    for (uint64_t mag = 1; mag <= 400 && esetek < 6; ++mag) {
+        Asztal a;
+        veletlen_allas(a, mag, 6, 15 + static_cast<int>(mag % 10));
+        if (mag % 2) a.jatek[L_NEGYVEN_SZAZ] = 1;
+        int32_t bent = 0;
+        for (int s = 0; s < 4; ++s) bent += a.jatekosok[0].hol[s][ASZ] >= 0;
+        if (bent > 0) continue;
+        for (Jatekos& j : a.jatekosok) {
+            j.felvevo_asz = 4;
+            j.ellen_asz = 0;
+        }
+        ++esetek;
+        a.emberek_szama = 2;
+        EXPECT_TRUE(gyors_motor_veszi(a, a.soron)) << "seed " << mag;
+        Asztal l = a, g = a;
+        const ElemzesEredmeny v = variacio_literalis(l, l.jatekosok[l.soron]);
+        const ElemzesEredmeny e = variacio(g, g.jatekosok[g.soron]);
+        EXPECT_EQ(e.teljesul, v.teljesul) << "seed " << mag;
+        EXPECT_EQ(e.db, v.db) << "seed " << mag;
+        EXPECT_EQ(e.szam, v.szam) << "seed " << mag;
+        for (int i = 0; i < 10; ++i) EXPECT_EQ(e.jo_lapok[i], v.jo_lapok[i]) << "seed " << mag << " slot " << i;
+    }
+    EXPECT_EQ(esetek, 6);
+}
+
 TEST(GyorsVariacio, WorkerThreadsStopOnADrivenClock) {
     Asztal a;
     negyven_szaz_hajtott_oran(a);
