@@ -132,6 +132,15 @@ struct BejelentesDialogus {
     std::string groupbox4 = "Kontrák színnélküli játékban";
 };
 
+// One settled deal, as the game keeps it for its statistics: who declared which
+// contract, which of its components were made, and each seat's deal total.
+struct PartiEredmeny {
+    int32_t felvevo = 0;
+    Licit jatek;
+    Licit teljesult;          // flags of `jatek` whose component was made
+    int32_t osszeg[3] = {};   // the three deal totals in Ft, summing to zero
+};
+
 // The whole table state.
 struct Asztal {
     Jatekos jatekosok[3];
@@ -183,6 +192,8 @@ struct Asztal {
 
     // Counts deals; a pending computer click is dropped when it has changed.
     uint32_t parti_sorszam = 0;
+    // The deals settled in this game, oldest first; the balances are their sums.
+    std::vector<PartiEredmeny> naplo;
 
     Veletlen rng;
     // Milliseconds of the process clock; tests drive it.

@@ -144,6 +144,7 @@ struct Konyveles {
     // A row with the shared contra and one phrase for everyone: each defender pays
     // (or, failed, receives) egyseg * m * R, the declarer twice that.
     void egyszeru_sor(int i, bool teljesult, int egyseg, const std::string& kifejezes) {
+        e.teljesult[i] = teljesult;
         const int m = kozos_m(i);
         const int32_t v = egyseg * m * R;
         const int32_t elojel = teljesult ? 1 : -1;
@@ -152,6 +153,7 @@ struct Konyveles {
 
     // A colourless row: each defender's own contra, answered by the declarer's recontra.
     void szinnelkuli_sor(int i, bool teljesult, int egyseg, const std::string& kifejezes) {
+        e.teljesult[i] = teljesult;
         const int r = a.jatekosok[D].kontra[i] ? 1 : 0;
         int m[3] = {};
         for (int x : {A, B}) {
@@ -212,6 +214,7 @@ Elszamolas elszamolas(Asztal& a) {
     const int pont_v = tizes_v + a.jatekosok[A].bemondott + a.jatekosok[B].bemondott;
     if (van_parti(j)) {
         const bool teljesult = pont_d > pont_v;
+        e.teljesult[L_PASSZ] = teljesult;
         const int m = k.kozos_m(L_PASSZ);
         const int32_t elojel = teljesult ? 1 : -1;
         const std::string d_kif = " partit " + std::to_string(pont_d * 10) + " " +
@@ -235,6 +238,7 @@ Elszamolas elszamolas(Asztal& a) {
     auto szaz_sor = [&](int flag, const std::string& nev, int meld, int alap, int kuszob,
                         bool par) {
         const bool teljesult = tizes_d > kuszob && par;
+        e.teljesult[flag] = teljesult;
         const int m = k.kozos_m(flag);
         const int32_t elojel = teljesult ? 1 : -1;
         const std::string jatek = " " + nev + "-100-at";
@@ -262,6 +266,7 @@ Elszamolas elszamolas(Asztal& a) {
     if (j.ulti) {
         const bool teljesult = kesz_utesek(a) == 10 && utes_nyertese(a, 9) == D &&
                                adu_hetes(a, utolso_lapja(a, D));
+        e.teljesult[L_ULTI] = teljesult;
         const int m = k.kozos_m(L_ULTI);
         if (teljesult)
             k.kozos_sor(L_ULTI, true, " ultit: ", " ultit: ", 4 * 2 * m * R, -4 * m * R);
@@ -309,6 +314,16 @@ Elszamolas elszamolas(Asztal& a) {
     if (j.szinnelkuli_teritett_durchmars)
         k.szinnelkuli_sor(L_SZINNELKULI_TERITETT_DURCHMARS, d.felvevo_utes == 10, 28,
                           " színnélküli terített durchmarsot: ");
+
+    // Piros is made with the whole contract: every settled component of it made.
+    if (j.piros) {
+        bool mind = true;
+        for (int i = 0; i < LICIT_FLAGEK; ++i) {
+            const bool jatszott = (i == L_PASSZ) ? van_parti(j) : (i != L_PIROS && j[i]);
+            if (jatszott && !e.teljesult[i]) mind = false;
+        }
+        e.teljesult[L_PIROS] = mind;
+    }
 
     // Totals: an empty line, the total line, the balances and the labels.
     for (int s = 0; s < 3; ++s) {

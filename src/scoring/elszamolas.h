@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/licit.h"
+
 struct Asztal;
 
 // The settlement as plain data, ready for the result table: for each seat the lines
@@ -14,6 +16,9 @@ struct Elszamolas {
     std::vector<std::string> sorok[3];
     int32_t osszeg[3] = {};
     std::string cimke[3];
+    // The flags of the contract whose component was made (the party at `passz`;
+    // `piros` when every settled component of a Piros contract was made).
+    Licit teljesult;
 };
 
 // Judges and prices every component of `jatek` and the silent achievements of the

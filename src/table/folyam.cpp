@@ -12,6 +12,7 @@
 #include "model/asztal.h"
 #include "model/osztas.h"
 #include "scoring/elszamolas.h"
+#include "scoring/statisztika.h"
 #include "table/dialogusok.h"
 #include "table/felulet.h"
 #include "table/rajzolas.h"
@@ -452,6 +453,7 @@ void button1_kattintas(Asztal& a, Felulet& f, const LapDontes* kesz) {
     n.hint_latszik = false;
     if (a.fazis == F_VEGE) {
         const Elszamolas e = elszamolas(a);
+        naplo_bejegyzes(a, e);
         f.eredmeny_tabla(a, e);
         n.button1_lathato = true;
         n.button1_felirat = "Új parti";

@@ -568,6 +568,34 @@ TEST_P(Elszamolas_tabla, MindenSorEsOsszeg) {
     EXPECT_EQ(lenyomat(a), elotte) << "only the balances may change";
 }
 
+// The made flags the statistics count agree with the declarer's own lines: made
+// where his line of that component reads "Teljesítette".
+TEST_P(Elszamolas_tabla, TeljesultJelzokASorokSzerint) {
+    const Eset& e = esetek()[GetParam()];
+    Asztal a;
+    e.felallas(a);
+    const Elszamolas r = elszamolas(a);
+    static const char* const kifejezes[LICIT_FLAGEK] = {
+        " partit ", nullptr, " 40-100-at", " 20-100-at", " ultit: ", " négy ászt: ", " durchmarsot: ",
+        " terített durchmarsot: ", " betlit: ", " rebetlit: ", " terített betlit: ",
+        " színnélküli durchmarsot: ", " redurchmarsot: ", " színnélküli terített durchmarsot: "};
+    bool mind = true;
+    for (const std::string& sor : r.sorok[a.felvevo]) {
+        if (sor.find("csendes") != std::string::npos) continue;
+        int flag = -1;
+        size_t hossz = 0;
+        for (int i = 0; i < LICIT_FLAGEK; ++i)
+            if (kifejezes[i] && sor.find(kifejezes[i]) != std::string::npos &&
+                std::string(kifejezes[i]).size() > hossz)
+                flag = i, hossz = std::string(kifejezes[i]).size();
+        if (flag < 0) continue;
+        const bool teljesult = sor.rfind("Teljesítette", 0) == 0;
+        EXPECT_EQ(bool(r.teljesult[flag]), teljesult) << sor;
+        mind = mind && teljesult;
+    }
+    EXPECT_EQ(bool(r.teljesult[L_PIROS]), a.jatek.piros && mind);
+}
+
 INSTANTIATE_TEST_SUITE_P(Partik, Elszamolas_tabla, ::testing::Range<size_t>(0, esetek().size()),
                          [](const ::testing::TestParamInfo<size_t>& i) {
                              return std::string(esetek()[i.param].nev);
