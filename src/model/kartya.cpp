@@ -27,3 +27,6 @@ Kartyalap kartya(int32_t szin, int32_t ertek) {
 
 std::string lap_nev(int32_t szin, int32_t ertek) { return szinnevek[szin] + " " + lapnevek[ertek]; }
 std::string lap_nev(const Kartyalap& k) { return lap_nev(k.szin, k.ertek); }
+std::string kep_nev(int32_t kep) {
+    return (kep >= 0 && kep < HATLAP) ? lap_nev(kep / 8, kep % 8) : "Lefordított lap";
+}

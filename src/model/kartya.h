@@ -49,3 +49,6 @@ inline int32_t rang(int32_t ertek, int32_t adu) { return sorrend[ertek][oszlop(a
 // "Piros Ász": suit name, a blank and the rank name.
 std::string lap_nev(const Kartyalap& k);
 std::string lap_nev(int32_t szin, int32_t ertek);
+// What a picture shows, for a screen reader: "Piros Ász", or "Lefordított lap" for
+// the back (`HATLAP`) and anything outside the deck.
+std::string kep_nev(int32_t kep);
