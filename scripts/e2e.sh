@@ -24,6 +24,9 @@ export DISPLAY=":$n"
 unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR="$WORK/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# A settings folder of its own: the run starts from the defaults and leaves the
+# user's kept names, balances and window place alone.
+export XDG_CONFIG_HOME="$WORK/config"
 
 XPID=""
 APID=""

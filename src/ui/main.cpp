@@ -4,12 +4,14 @@
 #include <exception>
 
 #include "ui/adat_mappa.h"
+#include "ui/megorzes.h"
 #include "ui/tform1.h"
 #include "ui/urlapok.h"
 
 int main(int argc, char** argv) {
     UltiAlkalmazas app(argc, argv);
     sugo_fajl() = QString::fromUtf8(SUGO_FAJL);
+    megorzes_fajl() = megorzes_alap_fajl();
     app.setWindowIcon(QIcon(adat_utvonal("kartya/ikon.png")));
     try {
         urlapok_letrehozasa();

@@ -1,6 +1,7 @@
 #include "ui/tform1.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QFont>
 #include <QIcon>
@@ -27,7 +28,9 @@
 #include "table/szerkeszto.h"
 #include "ui/adat_mappa.h"
 #include "ui/kattinthato.h"
+#include "ui/statisztika_ablak.h"
 #include "ui/sugo.h"
+#include "ui/tempo.h"
 #include "ui/tform3.h"
 #include "ui/tform9.h"
 #include "ui/utes_nezo.h"
@@ -90,6 +93,8 @@ TForm1::TForm1(QWidget* szulo) : QMainWindow(szulo) {
     menu_epites();
     asztal_epites();
     eszkoztar_epites();
+    billentyu_menuk(*this);
+    statisztika_menu(*this);
     utes_nezo = new UtesNezo(this, Tabla,
                              Image[15]->geometry().united(Image[16]->geometry()).united(Image[17]->geometry()),
                              [this] { nezet_frissites(); });
@@ -100,6 +105,8 @@ TForm1::TForm1(QWidget* szulo) : QMainWindow(szulo) {
 
     // Step 2 and after: the table start-up, then the start-up display.
     asztal_indulas(a, static_cast<uint64_t>(std::time(nullptr)));
+    // What an earlier run kept; a window put back in its place is not centred.
+    kozepre_teve_ = megorzes.visszatoltes();
     ablak_indulas(a);
     nezet_frissites();
 }
@@ -131,6 +138,9 @@ void TForm1::menu_epites() {
 
     Belltsok1 = menuBar()->addMenu(QString::fromUtf8("Beállítások"));
     Jtkosok1 = tetel(Belltsok1, "Játékosok", &TForm1::Jtkosok1Click, true, nullptr);
+    tempo_menu(
+        Belltsok1, [this] { return felulet.szunet_ms; },
+        [this](int ms) { kezel([this, ms] { felulet.szunet_ms = ms; }); });
 
     Segtsg1 = menuBar()->addMenu(QString::fromUtf8("Segítség"));
     Lers1 = tetel(Segtsg1, "Leírás", &TForm1::Lers1Click, true, nullptr);
@@ -289,13 +299,18 @@ void TForm1::asztal_epites() {
                                   &TForm1::Image13Click,
                                   &TForm1::Image14Click};
     // The frame of the hint's card: on top of the picture, clicks pass through it.
-    Jelolo = new QWidget(Image[1]);
-    Jelolo->setObjectName("Jelolo");
-    Jelolo->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Jelolo->setAttribute(Qt::WA_StyledBackground);
-    Jelolo->setStyleSheet("#Jelolo { border: 3px solid #ffd700; background: transparent; }");
-    Jelolo->setGeometry(0, 0, 64, 100);
-    Jelolo->hide();
+    auto keret = [this](const char* nev) {
+        QWidget* w = new QWidget(Image[1]);
+        w->setObjectName(nev);
+        w->setAttribute(Qt::WA_TransparentForMouseEvents);
+        w->setAttribute(Qt::WA_StyledBackground);
+        w->setStyleSheet(QString("#%1 { border: 3px solid #ffd700; background: transparent; }").arg(nev));
+        w->setGeometry(0, 0, 64, 100);
+        w->hide();
+        return w;
+    };
+    Jelolo = keret("Jelolo");
+    Valasztas = keret("Valasztas");
     for (int k = 1; k <= 14; ++k) {
         const H h = kezelok[k];
         connect(Image[k], &Kattinthato::clicked, this, [this, h] { kezel([this, h] { (this->*h)(); }); });
@@ -306,6 +321,7 @@ void TForm1::kezel(const std::function<void()>& kezelo) {
     kezelo();
     kereses.elavultak_leallitasa(a);
     nezet_frissites();
+    megorzes.frissites();
 }
 
 void TForm1::kereses_erkezett() {
@@ -327,12 +343,19 @@ void TForm1::jeloles_frissites() {
                       ? n.ajanlott_kep
                       : 0;
     if (!k) jeloles_ = false;
+    const int v = billentyuk.valasztott();
     // The card stands out of the row on top of its neighbours, framed; the text
     // stands beside "?". Unmarked, each picture lies under the next again.
     for (int i = 10; i >= 1; --i) {
-        Image[i]->move(kep_helye(i) - QPoint(0, i == k ? 14 : 0));
+        Image[i]->move(kep_helye(i) - QPoint(0, (i == k || i == v) ? 14 : 0));
         Image[i]->stackUnder(Image[i == 10 ? 12 : i + 1]);
     }
+    for (int i : {13, 14}) Image[i]->move(kep_helye(i) - QPoint(0, i == v ? 14 : 0));
+    if (v) {
+        Image[v]->raise();
+        if (Valasztas->parentWidget() != Image[v]) Valasztas->setParent(Image[v]);
+    }
+    Valasztas->setVisible(v && v != k);
     if (k) {
         Image[k]->raise();
         if (Jelolo->parentWidget() != Image[k]) Jelolo->setParent(Image[k]);
@@ -363,6 +386,7 @@ void TForm1::nezet_frissites() {
     for (int k = 1; k <= 37; ++k) {
         const int kep = (n.image[k].kep >= 0 && n.image[k].kep <= HATLAP) ? n.image[k].kep : HATLAP;
         Image[k]->kep_betoltes(QString::fromLatin1(kepfajlok[kep]));
+        Image[k]->setAccessibleName(u8(kep_nev(kep)));
         Image[k]->setVisible(n.image[k].lathato);
     }
     QString naplo;
@@ -404,6 +428,15 @@ void TForm1::showEvent(QShowEvent* e) {
         keret.moveCenter(s->availableGeometry().center());
         move(keret.topLeft());
     }
+}
+
+void TForm1::keyPressEvent(QKeyEvent* e) {
+    if (!billentyuk.billentyu(e)) QMainWindow::keyPressEvent(e);
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    megorzes.ablak_mentes();
+    QMainWindow::closeEvent(e);
 }
 
 // --- The table -----------------------------------------------------------------
@@ -468,6 +501,8 @@ void TForm1::Varici1Click() { variacio_jelentes(a); }
 // Ends the process at once: nothing is asked or saved.
 void TForm1::Kilps1Click() {
     kereses.leallitas();
+    // The game is not saved; what the program keeps between runs is already written.
+    megorzes.ablak_mentes();
     std::exit(-1);
 }
 

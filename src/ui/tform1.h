@@ -7,7 +7,9 @@
 #include <functional>
 
 #include "model/asztal.h"
+#include "ui/billentyuk.h"
 #include "ui/hatter_kereses.h"
+#include "ui/megorzes.h"
 #include "ui/qt_felulet.h"
 
 class QAction;
@@ -30,6 +32,10 @@ public:
     QtFelulet felulet{*this};
     // The card choices on their worker threads (the computer's turn, the hint).
     HatterKereses kereses;
+    // What the program keeps between runs.
+    Megorzes megorzes{*this};
+    // Picking and playing cards from the keyboard.
+    Billentyuk billentyuk{*this};
 
     // Copies `a.nezet` onto the widgets: pictures, visibility, texts, buttons, hint.
     void nezet_frissites();
@@ -49,6 +55,7 @@ public:
     QToolButton* SpeedButton[8];  // SpeedButton1 .. SpeedButton7 (index 0 unused)
     QLabel* Tipp;                 // the hint beside "?", until the next click
     QWidget* Jelolo;              // the frame on the hint's card, until the next click
+    QWidget* Valasztas;           // the same frame on the card picked with the keys
 
     QMenu* Jtk1;                  // "Játék"
     QMenu* Belltsok1;             // "Beállítások"
@@ -113,6 +120,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     // The next press anywhere ends the hint's mark.
     bool eventFilter(QObject* cel, QEvent* e) override;
 

@@ -88,11 +88,17 @@ TEST_F(AblakTeszt, MenuItemsInOrderWithStateAndHint) {
 
     std::vector<QString> jatek;
     for (QAction* t : f->Jtk1->actions()) jatek.push_back(t->isSeparator() ? "-" : t->text());
-    EXPECT_EQ(jatek, (std::vector<QString>{u8("Új játék"), "-", u8("Mentés"), u8("Betöltés"), "-",
-                                            u8("Szerkesztés"), u8("Elemzés"), u8("Variáció"), "-",
-                                            u8("Kilépés")}));
-    ASSERT_EQ(f->Belltsok1->actions().size(), 1);
-    ASSERT_EQ(f->Segtsg1->actions().size(), 2);
+    // "Új parti" (F2), "Statisztika", "Tempó" and "Ajánlott lap" (H) came with the keys,
+    // the pace and the statistics.
+    EXPECT_EQ(jatek, (std::vector<QString>{u8("Új játék"), u8("Új parti"), "-", u8("Mentés"),
+                                            u8("Betöltés"), "-", u8("Szerkesztés"), u8("Elemzés"),
+                                            u8("Variáció"), "-", u8("Statisztika"), "-", u8("Kilépés")}));
+    ASSERT_EQ(f->Belltsok1->actions().size(), 2);
+    EXPECT_EQ(f->Belltsok1->actions()[1]->text(), u8("Tempó"));
+    ASSERT_EQ(f->Segtsg1->actions().size(), 4);
+    EXPECT_EQ(f->Segtsg1->actions()[3]->text(), u8("Ajánlott lap"));
+    EXPECT_EQ(f->Segtsg1->actions()[3]->shortcut(), QKeySequence(Qt::Key_H));
+    EXPECT_EQ(f->jjtk1->shortcut(), QKeySequence(QKeySequence::New));
 
     const struct {
         QAction* t;

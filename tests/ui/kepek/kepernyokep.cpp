@@ -4,6 +4,7 @@
 // table of a contra'd Piros deal and the about box. Run in the build tree on a display (scripts/screenshot.sh runs
 // it under Xvfb): `ulti_kepernyokep <folder>`.
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include "scoring/lejatszas.h"
 #include "scoring/partik.h"
 #include "support/kezek.h"
+#include "support/szkript_felulet.h"
 #include "table/folyam.h"
 #include "ui/kattinthato.h"
 #include "ui/tform1.h"
@@ -27,6 +29,7 @@
 #include "ui/tform7.h"
 #include "ui/tform8.h"
 #include "ui/tform9.h"
+#include "ui/statisztika_ablak.h"
 #include "ui/urlapok.h"
 
 namespace {
@@ -62,6 +65,9 @@ void valasz(QWidget* w) {
     } else if (auto* d = qobject_cast<TForm8*>(w)) {
         ment(d, "eredmeny.png");
         d->Button1->click();
+    } else if (auto* d = qobject_cast<StatisztikaAblak*>(w)) {
+        ment(d, "statisztika.png");
+        d->accept();
     } else if (auto* d = qobject_cast<TForm9*>(w)) {
         ment(d, "nevjegy.png");
         d->close();
@@ -132,6 +138,13 @@ int main(int argc, char** argv) {
                 ment(f, "utolso_utes.png");
                 QTest::mouseRelease(f->Tabla, Qt::LeftButton, {}, hol);
             }
+            // The keys' pick: the third card raised and framed as the hint's card.
+            if (fenykep && a.utes_szam == 4 && a.utes_lapszam >= 1) {
+                f->activateWindow();
+                for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}) QTest::keyClick(f->Tabla, k);
+                var(300);
+                ment(f, "billentyu.png");
+            }
             ember_lapja(f);
         }
         var(50);
@@ -167,6 +180,24 @@ int main(int argc, char** argv) {
     TForm8* d = urlapok().Form8;
     d->kitoltes(b, e);
     d->exec();
+    // "Statisztika" over a game of twelve deals the computers played among themselves.
+    {
+        Asztal g;
+        asztal_indulas(g, 777);
+        for (Jatekos& j : g.jatekosok) j.ember = 0;
+        teszt::HajtottOra ora;
+        ora.lepes_per_ms = 50;
+        g.ora = ora;
+        teszt::SzkriptFelulet sf;
+        for (int kattintas = 0; g.naplo.size() < 12 && kattintas < 5000; ++kattintas) {
+            button1_kattintas(g, sf);
+            sf.fuss(g);
+        }
+        f->a.naplo = g.naplo;
+        for (int s = 0; s < 3; ++s) f->a.jatekosok[s].egyenleg = g.jatekosok[s].egyenleg;
+        if (QAction* t = f->findChild<QAction*>("Statisztika1")) t->trigger();
+        var(500);
+    }
     QTimer::singleShot(0, f, [f] { f->Szerz1Click(); });
     var(800);
     urlapok_torlese();
