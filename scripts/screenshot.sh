@@ -4,7 +4,8 @@
 # the last trick held, the announcements dialog, the result table, the about box),
 # and puts card faces side by side, as drawn and in their twice-sized drawings. With
 # QT_SCALE_FACTOR=2 in the environment the windows are drawn at twice the size.
-# The README shows asztal.png, utolso_utes.png, eredmeny.png and lapok.png (docs/).
+# The README shows asztal.png, utolso_utes.png, eredmeny.png, lapok.png, billentyu.png
+# (a card picked with the keys) and statisztika.png (a game of twelve computer deals) (docs/).
 # Usage: scripts/screenshot.sh [build-dir] [out-dir, build-dir/kepernyokepek]
 # (DISPLAY_NUMBER=n starts the search for a free display there)
 set -euo pipefail
