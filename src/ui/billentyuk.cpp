@@ -1,5 +1,6 @@
 #include "ui/billentyuk.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QKeyEvent>
 #include <QMenu>
@@ -74,6 +75,12 @@ bool Billentyuk::billentyu(QKeyEvent* e) {
     const bool enter = kulcs == Qt::Key_Return || kulcs == Qt::Key_Enter;
     if (!enter && kulcs != Qt::Key_Space) return false;
     if (e->isAutoRepeat()) return true;  // a held key plays one card, not a run
+    // A button reached with Tab takes Enter itself, as Space.
+    auto* gomb = qobject_cast<QAbstractButton*>(f_.focusWidget());
+    if (enter && gomb && gomb->isVisible()) {
+        gomb->click();
+        return true;
+    }
     const int cel = enter_celja(f_.a, valasztott());
     // Through the controls themselves, as a click would: the same handlers run.
     if (cel > 0)

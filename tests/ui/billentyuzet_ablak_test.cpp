@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -71,7 +72,12 @@ TEST_F(AblakTeszt, EgyTeljesPartiCsakBillentyuzettel) {
     ASSERT_EQ(a.fazis, F_LICIT_EMBER);
     EXPECT_EQ(f->Image[1]->accessibleName().toStdString(), kep_nev(a.nezet.image[1].kep));
 
-    // Enter: "Licitálás", the bidding dialog, taken as it stands (Passz).
+    // Enter: "Licitálás", the bidding dialog, taken as it stands (Passz). A button
+    // reached with Tab takes Enter itself: "Passz" refused before a bid.
+    f->Button2->setFocus();
+    gomb(Qt::Key_Return);
+    EXPECT_EQ(a.fazis, F_LICIT_EMBER);
+    f->Tabla->setFocus();
     gomb(Qt::Key_Return);
     QElapsedTimer ido;
     ido.start();
