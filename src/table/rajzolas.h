@@ -37,7 +37,9 @@ void image14_kattintas(Asztal& a);
 void atrendezes(Asztal& a);
 
 // "Új játék" (menu): the running deal is dropped unsettled; the main button reads
-// "Új parti" again but keeps its visibility.
+// "Új parti" again but keeps its visibility. (A new game's balances and record of
+// deals go back to nothing through `jatek_nullazas`, scoring/statisztika.h; the
+// window writes the kept file after the handler.)
 void uj_jatek(Asztal& a);
 // The tool-bar "Új parti": the same, with the main button shown and "Passz" hidden.
 void uj_parti_gomb(Asztal& a);
