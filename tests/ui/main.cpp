@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QStandardPaths>
 #include <QString>
 #include <cstdio>
 
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     QDir::setCurrent(QString::fromUtf8(ULTI_BUILD_DIR));
     alap = qInstallMessageHandler(uzenetek);
+    // Even the program's own settings file would be a test folder's, never the user's.
+    QStandardPaths::setTestModeEnabled(true);
     UltiAlkalmazas app(argc, argv);
     return RUN_ALL_TESTS();
 }
