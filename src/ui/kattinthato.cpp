@@ -6,6 +6,7 @@
 #include <QPixmap>
 
 #include "ui/adat_mappa.h"
+#include "ui/rajzolt_kep.h"
 
 QPixmap kep_fajlbol(const QString& utvonal, qreal arany) {
     // Each file is read once; the deck has 33 pictures (twice over on scaled screens).
@@ -29,7 +30,29 @@ Kattinthato::Kattinthato(QWidget* szulo) : QLabel(szulo) {}
 void Kattinthato::kep_betoltes(const QString& utvonal) {
     if (utvonal == utvonal_) return;
     utvonal_ = utvonal;
-    const QPixmap kep = kep_fajlbol(utvonal, devicePixelRatioF());
+    rajzolt_meret_ = {};
+    kep_rajzolas();
+}
+
+void Kattinthato::resizeEvent(QResizeEvent* e) {
+    QLabel::resizeEvent(e);
+    kep_rajzolas();
+}
+
+// A window shown on another screen may have another pixel ratio.
+void Kattinthato::showEvent(QShowEvent* e) {
+    QLabel::showEvent(e);
+    kep_rajzolas();
+}
+
+void Kattinthato::kep_rajzolas() {
+    const qreal arany = devicePixelRatioF();
+    if (utvonal_.isEmpty() || (rajzolt_meret_ == size() && rajzolt_arany_ == arany)) return;
+    rajzolt_meret_ = size();
+    rajzolt_arany_ = arany;
+    const QString& utvonal = utvonal_;
+    QPixmap kep = kartya_rajz(utvonal, size(), arany);
+    if (kep.isNull()) kep = kep_fajlbol(utvonal, arany);
     if (kep.isNull()) {
         setPixmap(QPixmap());
         setStyleSheet("background: white; color: black; border: 1px solid black;");

@@ -1,5 +1,7 @@
 #pragma once
 // A label that reports a click: the card pictures and the name boxes of the table.
+// A card of the deck is drawn at the size the label has (and again when it is
+// resized), never stretched from its 64 x 100 file.
 
 #include <QLabel>
 #include <QPixmap>
@@ -14,8 +16,9 @@ class Kattinthato : public QLabel {
 public:
     explicit Kattinthato(QWidget* szulo = nullptr);
 
-    // Shows the picture file `utvonal`; a file that cannot be read leaves a white
-    // card with the file's name, so the table stays usable.
+    // Shows the picture file `utvonal` (a card drawn at this label's size); a file
+    // that cannot be read leaves a white card with the file's name, so the table
+    // stays usable.
     void kep_betoltes(const QString& utvonal);
     const QString& betoltott() const { return utvonal_; }
 
@@ -23,10 +26,17 @@ signals:
     void clicked();
 
 protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    // Draws the picture for the label's size and screen, unless it is drawn for them.
+    void kep_rajzolas();
+
     QString utvonal_;
+    QSize rajzolt_meret_;
+    qreal rajzolt_arany_ = 0;
     bool lenyomva_ = false;
 };

@@ -16,6 +16,7 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <QToolTip>
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 
@@ -27,7 +28,9 @@
 #include "table/rajzolas.h"
 #include "table/szerkeszto.h"
 #include "ui/adat_mappa.h"
+#include "ui/elrendezes.h"
 #include "ui/kattinthato.h"
+#include "ui/rajzolt_kep.h"
 #include "ui/statisztika_ablak.h"
 #include "ui/sugo.h"
 #include "ui/tempo.h"
@@ -39,6 +42,7 @@
 namespace {
 
 const QColor ZOLD_ASZTAL(0, 128, 0);
+const QSize ASZTAL_MERET(792, 504);
 const QColor EZUST(192, 192, 192);
 
 QString u8(const std::string& s) { return QString::fromUtf8(s.c_str(), static_cast<qsizetype>(s.size())); }
@@ -76,14 +80,15 @@ TForm1::TForm1(QWidget* szulo) : QMainWindow(szulo) {
     setWindowTitle("Kotlan");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(adat_utvonal("kartya/ikon.png")));
     setFont(kis_betu());
     setCursor(Qt::PointingHandCursor);
 
     Tabla = new QWidget(this);
     Tabla->setObjectName("Tabla");
-    Tabla->setFixedSize(792, 504);
+    // Down to half the size; the table scales with the window (elrendezes.h).
+    Tabla->setMinimumSize(ASZTAL_MERET / 2);
     Tabla->setAutoFillBackground(true);
     QPalette pal = Tabla->palette();
     pal.setColor(QPalette::Window, ZOLD_ASZTAL);
@@ -95,11 +100,14 @@ TForm1::TForm1(QWidget* szulo) : QMainWindow(szulo) {
     eszkoztar_epites();
     billentyu_menuk(*this);
     statisztika_menu(*this);
-    utes_nezo = new UtesNezo(this, Tabla,
-                             Image[15]->geometry().united(Image[16]->geometry()).united(Image[17]->geometry()),
-                             [this] { nezet_frissites(); });
-    // No maximise, no resizing: the window is as large as its fixed contents.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    utes_nezo = new UtesNezo(
+        this, Tabla,
+        [this] { return Image[15]->geometry().united(Image[16]->geometry()).united(Image[17]->geometry()); },
+        [this] { nezet_frissites(); });
+    elrendezes = new Elrendezes(Tabla, ASZTAL_MERET);
+    elrendezes->felso_sav(ToolBar1);
+    elrendezes->szoveg_szeles(Tipp);
+    nagyitas_beallitas(100);
 
     connect(&kereses, &HatterKereses::elkeszult, this, &TForm1::kereses_erkezett);
 
@@ -141,6 +149,8 @@ void TForm1::menu_epites() {
     tempo_menu(
         Belltsok1, [this] { return felulet.szunet_ms; },
         [this](int ms) { kezel([this, ms] { felulet.szunet_ms = ms; }); });
+    Nagyitas1 = nagyitas_menu(
+        Belltsok1, [this] { return nagyitas(); }, [this](int n) { nagyitas_beallitas(n); });
 
     Segtsg1 = menuBar()->addMenu(QString::fromUtf8("Segítség"));
     Lers1 = tetel(Segtsg1, "Leírás", &TForm1::Lers1Click, true, nullptr);
@@ -184,7 +194,7 @@ void TForm1::eszkoztar_epites() {
         b->setGeometry(g.bal, 4, g.szel, 32);
         b->setAutoRaise(true);
         if (g.kep) {
-            b->setIcon(QIcon(adat_utvonal(g.kep)));
+            b->setIcon(gomb_ikon(QString::fromLatin1(g.kep)));
             b->setIconSize(QSize(g.szel - 6, 26));
         }
         if (g.felirat) b->setText(QString::fromUtf8(g.felirat));
@@ -418,6 +428,10 @@ void TForm1::nezet_frissites() {
     }
     jeloles_frissites();
 }
+
+int TForm1::nagyitas() const { return static_cast<int>(std::lround(elrendezes->arany() * 100)); }
+
+void TForm1::nagyitas_beallitas(int szazalek) { ablak_nagyitas(this, Tabla, ASZTAL_MERET, szazalek); }
 
 void TForm1::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);

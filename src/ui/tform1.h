@@ -18,6 +18,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
+class Elrendezes;
 class Kattinthato;
 class SugoAblak;
 class UtesNezo;
@@ -40,8 +41,14 @@ public:
     // Copies `a.nezet` onto the widgets: pictures, visibility, texts, buttons, hint.
     void nezet_frissites();
 
+    // The table's scale in percent (100: the table of 792 x 504); setting it gives
+    // the window the size of that scale ("Nagyítás").
+    int nagyitas() const;
+    void nagyitas_beallitas(int szazalek);
+
     // --- Controls, named as on the form -------------------------------------
-    QWidget* Tabla;               // the client area, 792 x 504
+    QWidget* Tabla;               // the client area, 792 x 504 at the default scale
+    Elrendezes* elrendezes;       // scales the table to the window
     Kattinthato* Image[38];       // Image1 .. Image37 (index 0 unused)
     QLabel* StaticText1;          // "Talon"
     Kattinthato* Memo2;           // name boxes: bottom, right, left seat
@@ -60,6 +67,7 @@ public:
     QMenu* Jtk1;                  // "Játék"
     QMenu* Belltsok1;             // "Beállítások"
     QMenu* Segtsg1;               // "Segítség"
+    QMenu* Nagyitas1;             // "Nagyítás"
     QAction* jjtk1;               // "Új játék"
     QAction* Ments1;              // "Mentés"
     QAction* Betlts1;             // "Betöltés"

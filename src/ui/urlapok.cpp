@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "ui/elrendezes.h"
 #include "ui/tform1.h"
 #include "ui/tform10.h"
 #include "ui/tform2.h"
@@ -35,6 +36,9 @@ void urlapok_letrehozasa() {
     u.Form8 = new TForm8(u.Form1);
     u.Form9 = new TForm9(u.Form1);
     u.Form10 = new TForm10(u.Form1);
+    // The result table and the tricks viewer are shown at the table's scale.
+    u.Form1->elrendezes->kovet(u.Form8);
+    u.Form1->elrendezes->kovet(u.Form10);
 }
 
 void urlapok_torlese() {

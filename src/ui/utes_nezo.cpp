@@ -4,9 +4,9 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-UtesNezo::UtesNezo(QWidget* ablak, QWidget* tabla, const QRect& terulet,
+UtesNezo::UtesNezo(QWidget* ablak, QWidget* tabla, std::function<QRect()> terulet,
                    std::function<void()> frissites)
-    : QObject(ablak), tabla_(tabla), terulet_(terulet), frissites_(std::move(frissites)) {
+    : QObject(ablak), tabla_(tabla), terulet_(std::move(terulet)), frissites_(std::move(frissites)) {
     // A press on a trick picture reaches the table too: the pictures leave it unused.
     tabla->installEventFilter(this);
     ablak->installEventFilter(this);
@@ -25,7 +25,7 @@ bool UtesNezo::eventFilter(QObject* cel, QEvent* esemeny) {
             if (cel != tabla_) break;
             const auto* m = static_cast<QMouseEvent*>(esemeny);
             if (m->button() != Qt::LeftButton) break;
-            allit(esemeny->type() == QEvent::MouseButtonPress && terulet_.contains(m->position().toPoint()));
+            allit(esemeny->type() == QEvent::MouseButtonPress && terulet_().contains(m->position().toPoint()));
             break;
         }
         // A dialog that opens meanwhile takes the release with it.

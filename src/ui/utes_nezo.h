@@ -11,10 +11,10 @@ class QWidget;
 
 class UtesNezo : public QObject {
 public:
-    // Watches presses on `tabla` inside `terulet` (the trick pictures' area, in the
-    // table's coordinates), and `ablak` losing the mouse to a dialog. `frissites`
-    // redraws the table.
-    UtesNezo(QWidget* ablak, QWidget* tabla, const QRect& terulet, std::function<void()> frissites);
+    // Watches presses on `tabla` inside `terulet` (the trick pictures' area as the
+    // table places it now, in the table's coordinates), and `ablak` losing the mouse
+    // to a dialog. `frissites` redraws the table.
+    UtesNezo(QWidget* ablak, QWidget* tabla, std::function<QRect()> terulet, std::function<void()> frissites);
 
     // Whether the button is held down on the trick area.
     bool tartva() const { return tartva_; }
@@ -26,7 +26,7 @@ private:
     void allit(bool tartva);
 
     QWidget* tabla_;
-    QRect terulet_;
+    std::function<QRect()> terulet_;
     std::function<void()> frissites_;
     bool tartva_ = false;
 };

@@ -45,12 +45,12 @@ QString u8(const char* s) { return QString::fromUtf8(s); }
 
 // --- The frame -------------------------------------------------------------------
 
-TEST_F(AblakTeszt, CaptionAndFixedClientArea) {
+TEST_F(AblakTeszt, CaptionAndDefaultClientArea) {
     EXPECT_EQ(f->windowTitle(), "Kotlan");
     EXPECT_EQ(f->Tabla->size(), QSize(792, 504));
     EXPECT_EQ(f->centralWidget(), f->Tabla);
-    EXPECT_EQ(f->minimumSize(), f->maximumSize()) << "the window must not be resizable";
-    EXPECT_FALSE(f->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_NE(f->minimumSize(), f->maximumSize()) << "the window grows with the table";
+    EXPECT_TRUE(f->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(f->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(f->Tabla->palette().color(QPalette::Window), QColor(0, 128, 0));
     EXPECT_EQ(f->cursor().shape(), Qt::PointingHandCursor);
@@ -93,8 +93,9 @@ TEST_F(AblakTeszt, MenuItemsInOrderWithStateAndHint) {
     EXPECT_EQ(jatek, (std::vector<QString>{u8("Új játék"), u8("Új parti"), "-", u8("Mentés"),
                                             u8("Betöltés"), "-", u8("Szerkesztés"), u8("Elemzés"),
                                             u8("Variáció"), "-", u8("Statisztika"), "-", u8("Kilépés")}));
-    ASSERT_EQ(f->Belltsok1->actions().size(), 2);
+    ASSERT_EQ(f->Belltsok1->actions().size(), 3);
     EXPECT_EQ(f->Belltsok1->actions()[1]->text(), u8("Tempó"));
+    EXPECT_EQ(f->Belltsok1->actions()[2]->menu(), f->Nagyitas1);
     ASSERT_EQ(f->Segtsg1->actions().size(), 4);
     EXPECT_EQ(f->Segtsg1->actions()[3]->text(), u8("Ajánlott lap"));
     EXPECT_EQ(f->Segtsg1->actions()[3]->shortcut(), QKeySequence(Qt::Key_H));
