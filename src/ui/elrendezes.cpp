@@ -4,12 +4,15 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QLayout>
 #include <QMenu>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -137,7 +140,15 @@ void Elrendezes::elhelyezes(Elem& e) {
     const double s = arany_;
     const QFont f = betu_skalazva(e.betu, s);
     if (w->font() != f) w->setFont(f);
-    const QString st = stilus_skalazva(e.stilus, s);
+    QString st = stilus_skalazva(e.stilus, s);
+    // The tick boxes and round buttons grow with their captions.
+    const bool negyzet = qobject_cast<QCheckBox*>(w);
+    if (s != 1 && (negyzet || qobject_cast<QRadioButton*>(w))) {
+        const int jel = w->style()->pixelMetric(negyzet ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth,
+                                                nullptr, w);
+        if (!st.isEmpty() && !st.contains('{')) st = "* { " + st + " }";
+        st += QString(" ::indicator { width: %1px; height: %1px; }").arg(sk(jel, s));
+    }
     if (w->styleSheet() != st) w->setStyleSheet(st);
     if (e.ikon.isValid()) {
         auto* b = static_cast<QAbstractButton*>(w);
@@ -211,10 +222,13 @@ bool Elrendezes::eventFilter(QObject* cel, QEvent* e) {
             s = std::max(s, 0.5);
             const QSize meret(sk(alap_.width(), s), sk(alap_.height(), s));
             if (s != arany_ || szoba_->size() != meret) {
+                // A dialog placed by the program keeps its centre; one not placed yet
+                // is centred by the dialog itself, after this, at its new size.
+                const bool helyezve = szoba_->testAttribute(Qt::WA_Moved);
                 const QPoint kozep = szoba_->geometry().center();
                 arany_ = s;
                 szoba_->setFixedSize(meret);
-                szoba_->move(kozep - QPoint(meret.width() / 2, meret.height() / 2));
+                if (helyezve) szoba_->move(kozep - QPoint(meret.width() / 2, meret.height() / 2));
                 igazitas();
             }
         }

@@ -36,9 +36,10 @@ void urlapok_letrehozasa() {
     u.Form8 = new TForm8(u.Form1);
     u.Form9 = new TForm9(u.Form1);
     u.Form10 = new TForm10(u.Form1);
-    // The result table and the tricks viewer are shown at the table's scale.
-    u.Form1->elrendezes->kovet(u.Form8);
-    u.Form1->elrendezes->kovet(u.Form10);
+    // The dialogs are shown at the table's scale; the about box keeps its picture's size.
+    for (QWidget* d : std::initializer_list<QWidget*>{u.Form2, u.Form3, u.Form4, u.Form5, u.Form6, u.Form7, u.Form8,
+                                                      u.Form10})
+        u.Form1->elrendezes->kovet(d);
 }
 
 void urlapok_torlese() {
