@@ -28,8 +28,9 @@ void uzenetek(QtMsgType tipus, const QMessageLogContext& hely, const QString& sz
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A large screen, so a maximised window has room to grow.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" ULTI_UI_TEST_DIR "/nagy_kepernyo.json");
     testing::InitGoogleTest(&argc, argv);
     // Death tests re-run this program instead of forking a running Qt application.
     GTEST_FLAG_SET(death_test_style, "threadsafe");

@@ -1,6 +1,7 @@
 // Pictures of the real windows for the README and for looking at them: a deal
 // played through the table with the mouse against the two computers, the last
-// trick held, the announcements dialog, a meld announcement in the log, the result
+// trick held, the table on the whole of a large screen, the announcements dialog,
+// a meld announcement in the log, the result
 // table of a contra'd Piros deal and the about box. Run in the build tree on a display (scripts/screenshot.sh runs
 // it under Xvfb): `ulti_kepernyokep <folder>`.
 
@@ -11,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -132,6 +134,13 @@ int main(int argc, char** argv) {
                 fenykep = true;
                 var(300);
                 ment(f, "asztal.png");
+                // The same table on the whole of a large screen (as maximised: Xvfb
+                // has no window manager to do it), then back to its default size.
+                f->setGeometry(f->screen()->availableGeometry());
+                var(500);
+                ment(f, "asztal_nagy.png");
+                f->nagyitas_beallitas(100);
+                var(300);
                 const QPoint hol = f->Image[15]->geometry().topLeft() - QPoint(10, -90);
                 QTest::mousePress(f->Tabla, Qt::LeftButton, {}, hol);
                 var(100);
