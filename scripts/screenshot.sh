@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Pictures of the windows for the README: starts a private X server (Xvfb), runs
 # tests/ui/kepek/kepernyokep.cpp from the build tree (a deal played with the mouse,
-# the last trick held, the announcements dialog, the result table, the about box),
-# and puts card faces side by side, as drawn and in their twice-sized drawings. With
-# QT_SCALE_FACTOR=2 in the environment the windows are drawn at twice the size.
-# The README shows asztal.png, utolso_utes.png, eredmeny.png, lapok.png, billentyu.png
-# (a card picked with the keys) and statisztika.png (a game of twelve computer deals) (docs/).
+# the last trick held, the table on a whole 2560 x 1440 screen, the announcements
+# dialog, the result table, the about box), and puts card faces side by side, as
+# drawn and in their twice-sized drawings. With QT_SCALE_FACTOR=2 in the environment
+# the windows are drawn at twice the size.
+# The README shows asztal.png, asztal_nagy.png, utolso_utes.png, eredmeny.png, lapok.png,
+# billentyu.png (a card picked with the keys) and statisztika.png (a game of twelve
+# computer deals) (docs/).
 # Usage: scripts/screenshot.sh [build-dir] [out-dir, build-dir/kepernyokepek]
 # (DISPLAY_NUMBER=n starts the search for a free display there)
 set -euo pipefail
@@ -27,7 +29,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$DISPLAY" -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$DISPLAY" -screen 0 2560x1440x24 -nolisten tcp >/dev/null 2>&1 &
 XPID=$!
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
 
