@@ -101,6 +101,7 @@ bool Megorzes::visszatoltes() {
     const int ms = s.value("tempo").toInt();
     if (tempo_ervenyes(ms)) f_.felulet.szunet_ms = ms;
     irt_ = allapot();
+    // The zoom comes with the size: the table's scale follows the window.
     return f_.restoreGeometry(s.value("ablak").toByteArray());
 }
 

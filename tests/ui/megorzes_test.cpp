@@ -57,6 +57,7 @@ TEST_F(MegorzesTeszt, NevekEgyenlegekTempoEsHelyUjrainditasUtan) {
     a.naplo = {p, p};
     a.jatekosok[0].egyenleg = -8, a.jatekosok[1].egyenleg = 16, a.jatekosok[2].egyenleg = -8;
     tempo_valasztas(f, TEMPO_LASSU);  // a handler: the file is written after it
+    f->nagyitas_beallitas(150);
     f->move(40, 30);
     const QPoint hely = f->pos();
     f->close();
@@ -68,6 +69,7 @@ TEST_F(MegorzesTeszt, NevekEgyenlegekTempoEsHelyUjrainditasUtan) {
     EXPECT_EQ(statisztika(f->a.naplo).teljesitett[1][L_ULTI], 2);
     EXPECT_EQ(f->felulet.szunet_ms, TEMPO_LASSU);
     EXPECT_EQ(f->pos(), hely);
+    EXPECT_EQ(f->nagyitas(), 150);
 }
 
 // A file that cannot be read, of another version, or whose game does not add up
