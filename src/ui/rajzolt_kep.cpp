@@ -1,7 +1,7 @@
 #include "ui/rajzolt_kep.h"
 
 #include <QFileInfo>
-#include <QHash>
+#include <QCache>
 #include <QIconEngine>
 #include <QPainter>
 #include <algorithm>
@@ -16,17 +16,17 @@ QPixmap kartya_rajz(const QString& utvonal, QSize meret, qreal arany) {
     const int mag = qRound(meret.width() * double(kartyarajz::MA) / kartyarajz::SZ);
     const QSize logikai(meret.width(), std::abs(mag - meret.height()) <= 2 ? meret.height() : mag);
     const QSize kepmeret(qRound(logikai.width() * arany), qRound(logikai.height() * arany));
-    // The pictures of the sizes in use; a window dragged through many sizes starts over.
-    static QHash<QString, QPixmap> tar;
+    // The pictures of the sizes in use, up to 64 MB (two decks of a maximised table
+    // on a screen scaled by 2); a window dragged through many sizes drops the oldest.
+    static QCache<QString, QPixmap> tar(64 * 1024);
     const QString kulcs = QString("%1 %2x%3").arg(utvonal).arg(kepmeret.width()).arg(kepmeret.height());
-    auto it = tar.find(kulcs);
-    if (it != tar.end()) return *it;
+    if (const QPixmap* p = tar.object(kulcs)) return *p;
     const QImage kep = kartyarajz::kartya_kep(utvonal, kepmeret);
     if (kep.isNull()) return {};
     QPixmap p = QPixmap::fromImage(kep);
     p.setDevicePixelRatio(arany);
-    if (tar.size() > 400) tar.clear();
-    return *tar.insert(kulcs, p);
+    tar.insert(kulcs, new QPixmap(p), static_cast<qsizetype>(kep.sizeInBytes() / 1024));
+    return p;
 }
 
 namespace {
