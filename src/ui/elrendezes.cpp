@@ -108,6 +108,13 @@ QRect Elrendezes::most(const QRect& a) const {
             sk(a.height(), arany_)};
 }
 
+QRect Elrendezes::alap_hely(QWidget* w) {
+    Elem* e = elem(w);
+    if (!e || !e->w) return w->geometry();
+    if (!bent_) atvetel(*e);
+    return e->alap;
+}
+
 void Elrendezes::atvetel(Elem& e) {
     QWidget* w = e.w;
     // A side the program set anew is in default units; one it left keeps its own.
@@ -212,26 +219,8 @@ bool Elrendezes::eventFilter(QObject* cel, QEvent* e) {
     if (bent_) return false;
     if (cel == szoba_) {
         if (e->type() == QEvent::Resize && !forras_) igazitas();
-        if (e->type() == QEvent::Show && forras_) {
-            // The source's scale, but the dialog stays on its screen.
-            double s = forras_->arany();
-            if (const QScreen* k = szoba_->screen()) {
-                const QRect hely = k->availableGeometry();
-                s = std::min({s, 0.95 * hely.width() / alap_.width(), 0.9 * hely.height() / alap_.height()});
-            }
-            s = std::max(s, 0.5);
-            const QSize meret(sk(alap_.width(), s), sk(alap_.height(), s));
-            if (s != arany_ || szoba_->size() != meret) {
-                // A dialog placed by the program keeps its centre; one not placed yet
-                // is centred by the dialog itself, after this, at its new size.
-                const bool helyezve = szoba_->testAttribute(Qt::WA_Moved);
-                const QPoint kozep = szoba_->geometry().center();
-                arany_ = s;
-                szoba_->setFixedSize(meret);
-                if (helyezve) szoba_->move(kozep - QPoint(meret.width() / 2, meret.height() / 2));
-                igazitas();
-            }
-        }
+        // Its screen may have changed since the table's scale last set its size.
+        if (e->type() == QEvent::Show && forras_) kovetes();
     }
     switch (e->type()) {
         case QEvent::Move:
@@ -256,7 +245,32 @@ bool Elrendezes::eventFilter(QObject* cel, QEvent* e) {
     return false;
 }
 
-void Elrendezes::kovet(QWidget* ablak) { new Elrendezes(ablak, ablak->size(), this); }
+void Elrendezes::kovet(QWidget* ablak) {
+    auto* k = new Elrendezes(ablak, ablak->size(), this);
+    // Sized at once, so whoever places the dialog before showing it sees its size.
+    connect(this, &Elrendezes::arany_valtozott, k, &Elrendezes::kovetes);
+    k->kovetes();
+}
+
+void Elrendezes::kovetes() {
+    // The source's scale, but the dialog stays on its screen.
+    double s = forras_->arany();
+    if (const QScreen* k = szoba_->screen()) {
+        const QRect hely = k->availableGeometry();
+        s = std::min({s, 0.95 * hely.width() / alap_.width(), 0.9 * hely.height() / alap_.height()});
+    }
+    s = std::max(s, 0.5);
+    const QSize meret(sk(alap_.width(), s), sk(alap_.height(), s));
+    if (s == arany_ && szoba_->size() == meret) return;
+    // A dialog placed by the program keeps its centre; one not placed yet is
+    // centred by the dialog itself as it is shown.
+    const bool helyezve = szoba_->testAttribute(Qt::WA_Moved);
+    const QPoint kozep = szoba_->geometry().center();
+    arany_ = s;
+    szoba_->setFixedSize(meret);
+    if (helyezve) szoba_->move(kozep - QPoint(meret.width() / 2, meret.height() / 2));
+    igazitas();
+}
 
 // --- Nagyítás -----------------------------------------------------------------------
 

@@ -39,6 +39,10 @@ public:
 
     // The rectangle of default units as it is placed now, in the room's coordinates.
     QRect most(const QRect& alap) const;
+    // `w`'s rectangle in default units, for code that places one widget by another:
+    // what it sets in default units follows the scale, what it read from a scaled
+    // widget would be scaled twice. `w`'s geometry when the layout does not place it.
+    QRect alap_hely(QWidget* w);
 
     // `ablak`, a dialog of fixed size, takes this room's scale each time it is shown,
     // as far as its screen lets it, keeping its centre.
@@ -56,6 +60,8 @@ protected:
 private:
     // A dialog following `forras`: its size is set from the scale, not read from it.
     Elrendezes(QWidget* szoba, QSize alap, const Elrendezes* forras);
+    // Sets the following dialog's size and places for the source's scale.
+    void kovetes();
 
     struct Elem {
         QPointer<QWidget> w;

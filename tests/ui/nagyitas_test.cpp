@@ -19,6 +19,7 @@
 #include "ui/elrendezes.h"
 #include "ui/kattinthato.h"
 #include "ui/tform10.h"
+#include "ui/tform2.h"
 #include "ui/tform8.h"
 
 namespace {
@@ -95,6 +96,8 @@ TEST_F(AblakTeszt, DialogsTakeTheTablesScale) {
     teszt::lejatszas(f->a, TOK, 1, teszt::partik::tok_ulti, teszt::partik::tok_ulti_talon);
     f->nagyitas_beallitas(150);
     QApplication::processEvents();
+    // Sized before it is shown, so whoever places a dialog sees its size.
+    EXPECT_EQ(urlapok().Form2->size(), QSize(606, 155));  // 404 x 103
     int latott = 0;
     ModalFelelo felelo([&](QWidget* w) {
         if (auto* d = qobject_cast<TForm10*>(w)) {
