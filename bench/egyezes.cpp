@@ -4,9 +4,10 @@
 // as a long count makes it (the same choice with its second stretched to `--cap`
 // seconds). The deal goes on with the long count's card, so a position depends on
 // neither the machine nor the engine's speed except after a long count its cap cut
-// off (that card is the scores' one). With `--driven R` both choices run on driven
-// clocks (R reads per millisecond, the cap as many times longer) and every figure but
-// the times is the same on every run.
+// off (that card is the scores' one). `--cpu-clock` counts both in the workers' CPU
+// time, so other jobs on the machine do not shorten them. With `--driven R` both
+// choices run on driven clocks (R reads per millisecond, the cap as many times
+// longer) and every figure but the times is the same on every run.
 //
 // One line per card as it goes, and one per deal; `--resume FILE` takes the deals a
 // log of an earlier run finished and goes on with the rest. At the end, per trick and
@@ -25,6 +26,8 @@
 #include <thread>
 #include <vector>
 
+#include <time.h>
+
 #include "ai/lapvalasztas.h"
 #include "bench.h"
 #include "gepi_partik.h"
@@ -41,6 +44,7 @@ struct Beallitas {
     double sapka = 60;        // seconds of the long count
     int32_t szalak = 0;       // the long count's workers (0: one per core)
     long long hajtott = 0;    // > 0: driven clocks, this many reads per millisecond
+    bool cpu = false;         // the seconds are the workers' CPU time
     std::string folytatas;    // the log to resume
     bool csendes = false;
 };
@@ -83,23 +87,32 @@ std::string lap_betui(const Asztal& a, int32_t slot) {
     return {szin_betu[k.szin], ertek_betu[k.ertek]};
 }
 
-// A clock that reaches the search's one-second limit after `mp` seconds of real time.
-// It reads the real clock at every 64th call only: on worker threads the caller's
-// thread reads the clock once per card the workers play.
-std::function<int64_t()> nyujtott_ora(double mp) {
+// A clock that reaches the search's one-second limit after `mp` seconds: of real time,
+// or with `szalak` > 0 of the process's CPU time shared out over that many workers
+// (on an idle machine as fast as the real one; a loaded machine does not shorten it).
+// It reads the time at every 64th call only: on worker threads the caller's thread
+// reads the clock once per card the workers play.
+std::function<int64_t()> nyujtott_ora(double mp, int32_t szalak = 0) {
     struct Allapot {
-        std::chrono::steady_clock::time_point t0 = std::chrono::steady_clock::now();
+        double us0 = 0, us_per_egyseg = 1000;
+        int32_t szalak = 0;
         long long olvasas = 0;
         int64_t ertek = 0;
-        double us_per_egyseg = 1000;
+        double us() const {
+            if (szalak <= 0)
+                return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now().time_since_epoch())
+                    .count();
+            timespec ts;
+            clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+            return (ts.tv_sec * 1e6 + ts.tv_nsec / 1e3) / szalak;
+        }
     };
     auto s = std::make_shared<Allapot>();
+    s->szalak = szalak;
+    s->us0 = s->us();
     s->us_per_egyseg = mp * 1000.0;
     return [s] {
-        if (s->olvasas++ % 64 == 0) {
-            const auto us = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - s->t0);
-            s->ertek = static_cast<int64_t>(us.count() / s->us_per_egyseg);
-        }
+        if (s->olvasas++ % 64 == 0) s->ertek = static_cast<int64_t>((s->us() - s->us0) / s->us_per_egyseg);
         return s->ertek;
     };
 }
@@ -180,17 +193,21 @@ bool parti(const Beallitas& b, uint64_t mag, std::vector<Lap>& lapok, std::strin
             l.fajta = bench::szerzodes_fajta(a.jatek);
             ElemzesEredmeny e;
             LapDontes mp{a, -1};
-            mp.tabla.ora = b.hajtott > 0 ? hajtott_ora(b.hajtott) : std::function<int64_t()>(valodi_ora);
+            // The game's choice: the real clock and a worker per core; or the same
+            // workers on their CPU time.
+            const int32_t magok = static_cast<int32_t>(std::max(1u, std::thread::hardware_concurrency()));
+            mp.tabla.ora = b.hajtott > 0 ? hajtott_ora(b.hajtott)
+                           : b.cpu       ? nyujtott_ora(1, magok)
+                                         : std::function<int64_t()>(valodi_ora);
+            if (b.cpu) mp.tabla.kereses_szalak = magok;
             dontes(mp, e, l.mp_ms);
             l.mp_kesz = e.ido >= 0;
             l.mp_lap = lap_betui(mp.tabla, mp.slot);
             LapDontes hosszu{a, -1};
+            const int32_t szalak = b.hajtott > 0 ? 0 : b.szalak > 0 ? b.szalak : magok;
             hosszu.tabla.ora = b.hajtott > 0 ? hajtott_ora(static_cast<long long>(b.hajtott * b.sapka))
-                                             : nyujtott_ora(b.sapka);
-            hosszu.tabla.kereses_szalak =
-                b.hajtott > 0 ? 0
-                : b.szalak > 0 ? b.szalak
-                               : static_cast<int32_t>(std::max(1u, std::thread::hardware_concurrency()));
+                                             : nyujtott_ora(b.sapka, b.cpu ? szalak : 0);
+            hosszu.tabla.kereses_szalak = szalak;
             dontes(hosszu, e, l.hosszu_ms);
             l.hosszu_kesz = e.ido >= 0;
             l.hosszu_lap = lap_betui(hosszu.tabla, hosszu.slot);
@@ -220,11 +237,12 @@ int egyezes(const std::vector<std::string>& args) {
         else if (args[i] == "--cap" && van) b.sapka = std::atof(args[++i].c_str());
         else if (args[i] == "--threads" && van) b.szalak = std::atoi(args[++i].c_str());
         else if (args[i] == "--driven" && van) b.hajtott = std::atoll(args[++i].c_str());
+        else if (args[i] == "--cpu-clock") b.cpu = true;
         else if (args[i] == "--resume" && van) b.folytatas = args[++i];
         else if (args[i] == "--quiet") b.csendes = true;
         else {
             std::fprintf(stderr, "usage: ulti_bench agreement [--deals N] [--seed S] [--cap SECONDS] [--threads T]\n"
-                                 "       [--driven READS_PER_MS] [--resume LOG] [--quiet]\n");
+                                 "       [--cpu-clock] [--driven READS_PER_MS] [--resume LOG] [--quiet]\n");
             return 2;
         }
     }
@@ -299,6 +317,7 @@ int egyezes(const std::vector<std::string>& args) {
                 "%s after\n",
                 static_cast<unsigned long long>(b.mag), lejatszott,
                 b.hajtott > 0 ? ("driven clocks, " + std::to_string(b.hajtott) + " reads per ms").c_str()
+                : b.cpu       ? "the workers' CPU time"
                               : "real clock",
                 b.sapka,
                 b.hajtott > 0 ? "the caller's thread"
