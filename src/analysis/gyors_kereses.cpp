@@ -17,6 +17,10 @@
 
 #include "analysis/kereses.h"
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 namespace {
 
 // One bit per card, at suit * 8 + order (the card's place in the play order of the
@@ -62,8 +66,46 @@ struct Bejegyzes {
     uint32_t jelek;
 };
 
-struct TablaTorlo {
-    void operator()(Bejegyzes* p) const { std::free(p); }
+// The table's memory: zeroed pages from the system, on large pages where it has them
+// (a probe of a large table misses the cache; with small pages it misses the address
+// cache as well).
+class TablaMemoria {
+public:
+    explicit TablaMemoria(size_t bajt) {
+#if defined(__linux__)
+        if (bajt >= NAGY_LAP) {
+            void* m = mmap(nullptr, bajt + NAGY_LAP, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (m == MAP_FAILED) throw std::bad_alloc();
+            foglalt = m;
+            foglalt_n = bajt + NAGY_LAP;
+            const uintptr_t c = (reinterpret_cast<uintptr_t>(m) + NAGY_LAP - 1) & ~(uintptr_t{NAGY_LAP} - 1);
+            p = reinterpret_cast<void*>(c);
+            madvise(p, bajt, MADV_HUGEPAGE);
+            return;
+        }
+#endif
+        // calloc: the pages are zeroed by the system as they are first touched.
+        p = std::calloc(1, bajt);
+        if (!p) throw std::bad_alloc();
+    }
+    ~TablaMemoria() {
+#if defined(__linux__)
+        if (foglalt) {
+            munmap(foglalt, foglalt_n);
+            return;
+        }
+#endif
+        std::free(p);
+    }
+    TablaMemoria(const TablaMemoria&) = delete;
+    TablaMemoria& operator=(const TablaMemoria&) = delete;
+    void* adat() const { return p; }
+
+private:
+    static constexpr size_t NAGY_LAP = size_t{2} << 20;
+    void* p = nullptr;
+    void* foglalt = nullptr;
+    size_t foglalt_n = 0;
 };
 
 // The search of one thread. Its table is kept across the distributions it searches:
@@ -71,13 +113,11 @@ struct TablaTorlo {
 // that decides the rest of the play is in the key.
 class Kereso {
 public:
-    Kereso(const Allando& a, int32_t tabla_bitek) : A(a) {
-        const size_t n = size_t{1} << tabla_bitek;
-        // calloc: the pages are zeroed by the system as they are first touched.
-        tabla.reset(static_cast<Bejegyzes*>(std::calloc(n, sizeof(Bejegyzes))));
-        kis_tabla.reset(static_cast<Bejegyzes*>(std::calloc(KIS, sizeof(Bejegyzes))));
-        if (!tabla || !kis_tabla) throw std::bad_alloc();
-        tabla_maszk = n - 1;
+    Kereso(const Allando& a, int32_t tabla_bitek)
+        : A(a), tabla_mem((size_t{1} << tabla_bitek) * sizeof(Bejegyzes)), kis_mem(KIS * sizeof(Bejegyzes)) {
+        tabla = static_cast<Bejegyzes*>(tabla_mem.adat());
+        kis_tabla = static_cast<Bejegyzes*>(kis_mem.adat());
+        tabla_maszk = (size_t{1} << tabla_bitek) - 1;
     }
 
     // Stopping: at every `ora_lepes` + 1 cards, the clock of `ora_asztal` when set,
@@ -128,11 +168,13 @@ public:
 
 private:
     const Allando& A;
-    std::unique_ptr<Bejegyzes[], TablaTorlo> tabla;
+    TablaMemoria tabla_mem;
+    Bejegyzes* tabla = nullptr;
     // The positions of the last tricks, many and cheap: a small table that stays in
     // the cache.
     static constexpr size_t KIS = size_t{1} << 14;
-    std::unique_ptr<Bejegyzes[], TablaTorlo> kis_tabla;
+    TablaMemoria kis_mem;
+    Bejegyzes* kis_tabla = nullptr;
     uint64_t tabla_maszk = 0;
 
     Maszk kez[3] = {};
@@ -341,15 +383,16 @@ private:
         return (static_cast<uint64_t>(t[1] | t[2]) << 32) | (t[0] | t[2]);
     }
 
-    Bejegyzes& hely(int32_t t, uint64_t kk, uint32_t tobbi) const {
+    // The two entries a position may take: a pair in one cache line.
+    Bejegyzes* hely(int32_t t, uint64_t kk, uint32_t tobbi) const {
         uint64_t h = kk * 0x9E3779B97F4A7C15ULL ^ (tobbi * 0xD6E8FEB86659FD93ULL);
         h ^= h >> 29;
         h *= 0xBF58476D1CE4E5B9ULL;
         h ^= h >> 32;
         // The positions of the last tricks are many and cheap: a small table of their
         // own stays in the cache.
-        if (t >= 7) return kis_tabla[h & (KIS - 1)];
-        return tabla[h & tabla_maszk];
+        if (t >= 7) return &kis_tabla[h & (KIS - 2)];
+        return &tabla[h & (tabla_maszk - 1)];
     }
 
     // The value of the position with the next card at (t, k): the side to move needs
@@ -359,12 +402,15 @@ private:
         uint32_t tobbi = 0;
         uint64_t kk = 0;
         uint32_t jelek = 0;
+        const uint64_t kezdet = csomopontok;
         if (k == 0) {
             tobbi = kulcs(t);
             kk = kezek(jelek);
-            e = &hely(t, kk ^ (static_cast<uint64_t>(jelek) << 17), tobbi);
-            if (e->kezek == kk && e->jelek == jelek && (e->adat & 0x3FFFFFFu) == tobbi && (e->adat >> 26) != 0)
-                return (e->adat >> 26) == 1 ? 1 : -1;
+            e = hely(t, kk ^ (static_cast<uint64_t>(jelek) << 17), tobbi);
+            for (int32_t i = 0; i < 2; ++i)
+                if (e[i].kezek == kk && e[i].jelek == jelek && (e[i].adat & 0x3FFFFFFu) == tobbi &&
+                    ((e[i].adat >> 26) & 3) != 0)
+                    return ((e[i].adat >> 26) & 3) == 1 ? 1 : -1;
         }
         const int32_t s = (vezeto[t] + k) % 3;
         const int32_t akar = s == A.D ? 1 : -1;
@@ -382,9 +428,16 @@ private:
             }
         }
         if (e) {
-            e->kezek = kk;
-            e->jelek = jelek;
-            e->adat = tobbi | (ertek == 1 ? 1u : 2u) << 26;
+            // Of the pair, the entry that holds this position or is empty, else the one
+            // that was cheaper to find: the expensive values stay.
+            const uint32_t munka = static_cast<uint32_t>(std::min<int32_t>(15, static_cast<int32_t>(std::bit_width(csomopontok - kezdet))));
+            auto olcso = [](const Bejegyzes& b) { return ((b.adat >> 26) & 3) == 0 ? 0u : 1u + (b.adat >> 28); };
+            Bejegyzes* c = &e[olcso(e[1]) < olcso(e[0]) ? 1 : 0];
+            for (int32_t i = 0; i < 2; ++i)
+                if (e[i].kezek == kk && e[i].jelek == jelek && (e[i].adat & 0x3FFFFFFu) == tobbi) c = &e[i];
+            c->kezek = kk;
+            c->jelek = jelek;
+            c->adat = tobbi | (ertek == 1 ? 1u : 2u) << 26 | munka << 28;
         }
         return ertek;
     }
