@@ -4,6 +4,9 @@
 // both sides. It answers exactly as `jatek_kereses` does (the same candidates and
 // merging of `lapjelolt`, the same early decisions of `kiertekeles`), with a
 // transposition table, move ordering and the distributions spread over threads.
+// One concern per file: the moves (gyors_lepesek.h), the table (gyors_tabla.*), the
+// search of one distribution (gyors_kereso.*), the distributions and their threads
+// (gyors_elosztasok.*); this file's source sets up a call and reads its result.
 
 #include <cstdint>
 

@@ -1,0 +1,160 @@
+#pragma once
+// The distributions of one call of the fast engine: the combinations of the unseen
+// cards, the hands they make, what their searches add up to, and how they are shared
+// out: on the caller's thread or over worker threads, whose results are merged so
+// that they never depend on the number of threads or their timing.
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <numeric>
+
+#include "analysis/gyors_lepesek.h"
+#include "analysis/kereses.h"
+#include "model/asztal.h"
+
+namespace gyors {
+
+// The combinations of N unseen indices out of U, in the literal engine's
+// lexicographic order, by rank.
+class Kombinaciok {
+public:
+    Kombinaciok(int32_t U, int32_t N) : U_(U), N_(N) {
+        for (int32_t n = 0; n <= 32; ++n) {
+            c[n][0] = 1;
+            for (int32_t k = 1; k <= 32; ++k) c[n][k] = n == 0 ? 0 : c[n - 1][k - 1] + c[n - 1][k];
+        }
+    }
+    uint64_t darab() const { return c[U_][N_]; }
+    // The combination of the given rank.
+    void kibont(uint64_t rang, int32_t* komb) const {
+        int32_t v = 0;
+        for (int32_t i = 0; i < N_; ++i) {
+            for (;; ++v) {
+                const uint64_t ennyi = c[U_ - 1 - v][N_ - 1 - i];
+                if (rang < ennyi) break;
+                rang -= ennyi;
+            }
+            komb[i] = v++;
+        }
+    }
+    // The next combination (the odometer); false after the last.
+    bool leptet(int32_t* komb) const {
+        int32_t i = N_ - 1;
+        while (i >= 0 && komb[i] == U_ - N_ + i) --i;
+        if (i < 0) return false;
+        ++komb[i];
+        for (int32_t m = i + 1; m < N_; ++m) komb[m] = komb[m - 1] + 1;
+        return true;
+    }
+
+private:
+    int32_t U_, N_;
+    uint64_t c[33][33] = {};
+};
+
+// The layout of one call: what each seat holds for sure and where each unseen index's
+// card lies.
+struct Ter {
+    const ElosztasTer* x = nullptr;
+    Maszk ismert[3] = {};     // cards known in each hand
+    int32_t rejtett[32] = {}; // bit of the unseen card with index j
+    int32_t rejtett_kep[32] = {};
+    bool szures = false;      // Ulti: the trump 7 must lie with the declarer
+    int32_t hetes_kep = -1;
+    int32_t D = 0;
+
+    // The hands of the combination; false when `elosztas_szures` refuses it.
+    bool kezek(const int32_t* komb, Maszk h[3]) const {
+        h[0] = ismert[0];
+        h[1] = ismert[1];
+        h[2] = ismert[2];
+        int32_t hetes_kod = szures ? x->ment_hol[hetes_kep / 8][hetes_kep % 8] : 0;
+        int32_t i = 0, L_db = 0;
+        for (int32_t j = 0; j < x->U; ++j) {
+            int32_t kod;
+            if (i < x->N && komb[i] == j) {
+                ++i;
+                h[x->R] |= 1u << rejtett[j];
+                kod = x->R + 3;
+            } else if (++L_db > x->L_kell) {
+                kod = HOL_TALON;
+            } else {
+                h[x->L] |= 1u << rejtett[j];
+                kod = x->L + 3;
+            }
+            if (rejtett_kep[j] == hetes_kep) hetes_kod = kod;
+        }
+        return !szures || hetes_kod == D || hetes_kod == D + 3 || hetes_kod == D - 10;
+    }
+};
+
+// What the distributions searched so far add up to.
+struct Osszeg {
+    int64_t kesz = 0;       // admitted distributions searched to the end
+    int64_t jo = 0;         // of them, favourable to the analysing player
+    int64_t per_slot[10] = {};
+    uint64_t atnezett = 0;  // combinations looked at (filtered, searched or cut)
+    uint64_t utolso = 0;    // the highest rank looked at
+
+    void hozzaad(uint32_t jo_slotok) {
+        ++kesz;
+        if (!jo_slotok) return;
+        ++jo;
+        for (int32_t i = 0; i < 10; ++i) per_slot[i] += (jo_slotok >> i) & 1;
+    }
+    void hozzaad(const Osszeg& o) {
+        kesz += o.kesz;
+        jo += o.jo;
+        for (int32_t i = 0; i < 10; ++i) per_slot[i] += o.per_slot[i];
+        atnezett += o.atnezett;
+        utolso = std::max(utolso, o.utolso);
+    }
+    // The slots whose count may still reach or tie the leading count if every
+    // distribution left went to them; all ten while no slot has a count. A slot out
+    // of the race stays out, so the card choice need not search it any more.
+    uint32_t esely(uint64_t osszes) const {
+        const int64_t hatra = static_cast<int64_t>(osszes - atnezett);
+        int64_t elso = 0;
+        for (int64_t v : per_slot) elso = std::max(elso, v);
+        uint32_t m = 0;
+        for (int32_t i = 0; i < 10; ++i)
+            if (per_slot[i] + hatra >= elso) m |= 1u << i;
+        return m;
+    }
+    // The card choice is known: one slot's count beats every other's even if all the
+    // distributions left went to the other.
+    bool eldontott(uint64_t osszes) const {
+        const uint32_t m = esely(osszes);
+        return std::popcount(m) == 1 && per_slot[std::countr_zero(m)] > 0;
+    }
+};
+
+// The combinations in blocks of consecutive ranks (neighbouring distributions share
+// positions in the table), the blocks visited in a spread order: a stride coprime
+// with their number, so that the counts of the first blocks already look like the
+// whole and the card choice can stop sooner.
+struct Blokkok {
+    uint64_t osszes = 0, meret = 1, db = 1, lepes = 1;
+    Blokkok(uint64_t n, uint64_t m) : osszes(n), meret(std::max<uint64_t>(1, m)) {
+        db = std::max<uint64_t>(1, (osszes + meret - 1) / meret);
+        lepes = std::max<uint64_t>(1, db * 5 / 8);
+        while (std::gcd(lepes, db) != 1) ++lepes;
+    }
+    // The ranks [eleje, vege) of the j-th block visited.
+    void tartomany(uint64_t j, uint64_t& eleje, uint64_t& vege) const {
+        eleje = (j * lepes % db) * meret;
+        vege = std::min(osszes, eleje + meret);
+    }
+};
+
+// The distributions searched: on the caller's thread when `szalak` is 0, reading the
+// clock before every distribution and at every card (every 256th with the real
+// clock), as the literal engine does; else on that many worker threads, the caller
+// reading the clock and telling them to stop. With `korai` the card choice's early
+// stop. The cards played go to `csomopontok`.
+Osszeg elosztasok_keresese(Asztal& a, const Allando& A, const Ter& ter, const Kombinaciok& komb,
+                           const Blokkok& blokkok, int64_t hatarido, bool valodi, int32_t szalak, bool korai,
+                           uint64_t& csomopontok);
+
+}  // namespace gyors

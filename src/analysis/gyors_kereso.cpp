@@ -1,0 +1,85 @@
+#include "analysis/gyors_kereso.h"
+
+#include "analysis/kereses.h"
+
+namespace gyors {
+
+bool Kereso::eloszlas(const Maszk h[3], uint32_t aktiv, uint32_t& jo) {
+    gyoker(h);
+    jo = 0;
+    int32_t lista[10], w = 0;
+    const int32_t n = jeloltek(A.T, A.K, A.owner, lista, w);
+    // Every root candidate is searched to its end, as the literal search does.
+    for (int32_t i = 0; i < n; ++i) {
+        if (!((aktiv >> A.slot[lista[i]]) & 1)) continue;
+        if (lejart()) return false;
+        const int32_t r = kovetkezmeny(A.T, A.K, A.owner, lista[i], w);
+        if (r == 0) return false;
+        if ((A.owner == A.D) == (r == 1)) jo |= 1u << A.slot[lista[i]];
+    }
+    return true;
+}
+
+bool Kereso::lejart() {
+    if (megszakitva) return true;
+    if ((++csomopontok & ora_lepes) == 0) {
+        if (ora_asztal) {
+            if (ora_olvasas(*ora_asztal) >= hatarido) megszakitva = true;
+        } else {
+            if (haladas) haladas->fetch_add(ora_lepes + 1, std::memory_order_relaxed);
+            if (allj && allj->load(std::memory_order_relaxed)) megszakitva = true;
+        }
+    }
+    return megszakitva;
+}
+
+int32_t Kereso::kovetkezmeny(int32_t t, int32_t k, int32_t s, int32_t p, int32_t w) {
+    lerak(t, k, s, p, w);
+    int32_t r = ertekel(t, k);
+    if (r == 0) {
+        if (k == 2) {
+            vezeto[t + 1] = w;
+            r = megold(t + 1, 0);
+        } else {
+            r = megold(t, k + 1);
+        }
+    }
+    visszavesz(t, k, s, p, w);
+    // A driven clock counts the steps of the search: every card played and every
+    // card taken back, as the literal engine's loop does.
+    if (ora_lepes == 0 && ora_asztal && ora_olvasas(*ora_asztal) >= hatarido) megszakitva = true;
+    return r;
+}
+
+int32_t Kereso::megold(int32_t t, int32_t k) {
+    // Step 1: at the start of a trick, a value found before.
+    Bejegyzes* e = nullptr;
+    Kulcs kk;
+    const uint64_t kezdet = csomopontok;
+    if (k == 0) {
+        kk = kulcs(*this, t);
+        e = tabla.par(t, kk);
+        if (const int32_t v = Tabla::ertek(e, kk)) return v;
+    }
+    // Step 2: the side to move needs one card that reaches its goal. A seat with no
+    // card (only in an inconsistent layout) loses the line.
+    const int32_t s = (vezeto[t] + k) % 3;
+    const int32_t akar = s == A.D ? 1 : -1;
+    int32_t lista[10], w = 0;
+    const int32_t n = jeloltek(t, k, s, lista, w);
+    int32_t ertek = -akar;
+    for (int32_t i = 0; i < n; ++i) {
+        if (lejart()) return 0;
+        const int32_t r = kovetkezmeny(t, k, s, lista[i], w);
+        if (r == 0) return 0;
+        if (r == akar) {
+            ertek = akar;
+            break;
+        }
+    }
+    // Step 3: the value for later.
+    if (e) Tabla::tarol(e, kk, ertek, csomopontok - kezdet);
+    return ertek;
+}
+
+}  // namespace gyors

@@ -1,0 +1,47 @@
+#pragma once
+// The fast engine's search of one distribution on one thread: the AND-OR search of
+// the literal engine over the moves of `Allas`, with the table of `Tabla`.
+
+#include <atomic>
+#include <climits>
+#include <cstdint>
+
+#include "analysis/gyors_lepesek.h"
+#include "analysis/gyors_tabla.h"
+#include "model/asztal.h"
+
+namespace gyors {
+
+// The search of one thread. Its table is kept across the distributions it searches.
+class Kereso : private Allas {
+public:
+    Kereso(const Allando& a, int32_t tabla_bitek) : Allas(a), tabla(tabla_bitek) {}
+
+    // Stopping: at every `ora_lepes` + 1 cards, the clock of `ora_asztal` when set,
+    // else the shared flag.
+    const Asztal* ora_asztal = nullptr;
+    int64_t hatarido = LLONG_MAX;
+    uint64_t ora_lepes = 1023;
+    const std::atomic<bool>* allj = nullptr;
+    std::atomic<uint64_t>* haladas = nullptr;  // cards played, for a driven clock
+    bool megszakitva = false;
+    uint64_t csomopontok = 0;
+
+    // Searches the distribution with the hands h, the root candidates whose slot is in
+    // `aktiv`. False when cut off; else `jo` holds a bit per owner's slot whose card
+    // reaches the owner's goal.
+    bool eloszlas(const Maszk h[3], uint32_t aktiv, uint32_t& jo);
+
+private:
+    Tabla tabla;
+
+    bool lejart();
+    // Plays p for seat s at (t, k) and returns the value of the line: the verdict when
+    // it decides, else the value of the position after it; 0 when cut off.
+    int32_t kovetkezmeny(int32_t t, int32_t k, int32_t s, int32_t p, int32_t w);
+    // The value of the position with the next card at (t, k): the side to move needs
+    // one card that reaches its goal. 0 when cut off.
+    int32_t megold(int32_t t, int32_t k);
+};
+
+}  // namespace gyors

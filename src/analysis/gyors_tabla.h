@@ -1,0 +1,139 @@
+#pragma once
+// The fast engine's transposition table: positions at the start of a trick, keyed by
+// the hands with each suit's cards closed up and by what the verdict reads, kept
+// across the distributions of a call (a position reached from two distributions has
+// the same value). Pairs of entries in one cache line; of a pair, the more expensive
+// value stays.
+
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+
+#include "analysis/gyors_lepesek.h"
+
+namespace gyors {
+
+// An entry of the transposition table: a position at the start of a trick and its
+// value, in sixteen bytes so that an entry never straddles a cache line. The three
+// hands as two bits per card (0 out of play, 1, 2, 3 the hand of seat 0, 1, 2) and
+// the counted cards among them (`kezek`); the leader and the counters the verdict
+// reads, the value in bits 26-27 (1 made, 2 failed, 0 an empty entry) and in bits
+// 28-31 how many cards it took to find, as a power of two (`adat`).
+struct Bejegyzes {
+    uint64_t kezek;
+    uint32_t adat;
+    uint32_t jelek;
+};
+
+// The table's memory: zeroed pages from the system, on large pages where it has them
+// (a probe of a large table misses the cache; with small pages it misses the address
+// cache as well).
+class TablaMemoria {
+public:
+    explicit TablaMemoria(size_t bajt);
+    ~TablaMemoria();
+    TablaMemoria(const TablaMemoria&) = delete;
+    TablaMemoria& operator=(const TablaMemoria&) = delete;
+    void* adat() const { return p; }
+
+private:
+    void* p = nullptr;
+    void* foglalt = nullptr;
+    size_t foglalt_n = 0;
+};
+
+// A position's key at the start of trick t: the hands, two bits per card, with the
+// counted cards marked (`jelek`), and the leader and the counters the verdict reads
+// (`tobbi`, 26 bits).
+struct Kulcs {
+    uint64_t kezek = 0;
+    uint32_t jelek = 0;
+    uint32_t tobbi = 0;
+};
+
+// Only the order of the cards left in each suit decides the play, not which of them
+// were played: each suit's cards left close up to its lowest places, so that
+// positions that differ only so share an entry. The cards the verdict counts (tens or
+// Ászok) stay marked; the trump 7 of an Ulti is the lowest trump while it is in play.
+inline Kulcs kulcs(const Allas& p, int32_t t) {
+    const Allando& A = p.A;
+    Kulcs k;
+    k.tobbi = static_cast<uint32_t>(p.vezeto[t]);
+    if (A.kulcs_tizes) k.tobbi |= static_cast<uint32_t>(p.fT) << 2 | static_cast<uint32_t>(p.eT) << 7;
+    if (A.kulcs_asz) k.tobbi |= static_cast<uint32_t>(p.fA) << 12 | static_cast<uint32_t>(p.eA) << 15;
+    if (A.kulcs_utes) k.tobbi |= static_cast<uint32_t>(p.fU) << 18 | static_cast<uint32_t>(p.eU) << 22;
+    Maszk h[3] = {p.kez[0], p.kez[1], p.kez[2]};
+    if (A.tomorit) {
+        h[0] = h[1] = h[2] = 0;
+        for (int32_t sz = 0; sz < 4; ++sz) {
+            Maszk bent = (p.kez[0] | p.kez[1] | p.kez[2]) & szin_maszk(sz);
+            Maszk hely = 1u << (sz * 8);
+            for (; bent; bent &= bent - 1, hely <<= 1) {
+                const Maszk b = bent & (0u - bent);
+                h[(p.kez[1] & b) ? 1 : (p.kez[2] & b) ? 2 : 0] |= hely;
+                if (A.szamolt & b) k.jelek |= hely;
+            }
+        }
+    }
+    k.kezek = (static_cast<uint64_t>(h[1] | h[2]) << 32) | (h[0] | h[2]);
+    return k;
+}
+
+// One thread's table: a large one for the positions up to the sixth trick, and the
+// positions of the last tricks, many and cheap, in a small one of their own that
+// stays in the cache.
+class Tabla {
+public:
+    explicit Tabla(int32_t bitek)
+        : nagy_mem((size_t{1} << bitek) * sizeof(Bejegyzes)), kis_mem(KIS * sizeof(Bejegyzes)) {
+        nagy = static_cast<Bejegyzes*>(nagy_mem.adat());
+        kis = static_cast<Bejegyzes*>(kis_mem.adat());
+        maszk = (size_t{1} << bitek) - 1;
+    }
+
+    // The pair of entries the position may take.
+    Bejegyzes* par(int32_t t, const Kulcs& k) const {
+        uint64_t h = (k.kezek ^ (static_cast<uint64_t>(k.jelek) << 17)) * 0x9E3779B97F4A7C15ULL ^
+                     (k.tobbi * 0xD6E8FEB86659FD93ULL);
+        h ^= h >> 29;
+        h *= 0xBF58476D1CE4E5B9ULL;
+        h ^= h >> 32;
+        if (t >= 7) return &kis[h & (KIS - 2)];
+        return &nagy[h & (maszk - 1)];
+    }
+
+    // The value stored for the position in its pair: 1 made, -1 failed, 0 none.
+    static int32_t ertek(const Bejegyzes* e, const Kulcs& k) {
+        for (int32_t i = 0; i < 2; ++i)
+            if (e[i].kezek == k.kezek && e[i].jelek == k.jelek && (e[i].adat & 0x3FFFFFFu) == k.tobbi &&
+                ((e[i].adat >> 26) & 3) != 0)
+                return ((e[i].adat >> 26) & 3) == 1 ? 1 : -1;
+        return 0;
+    }
+
+    // Stores the value found with `munka` cards played: in the entry that holds the
+    // position or is empty, else in the one that was cheaper to find.
+    static void tarol(Bejegyzes* e, const Kulcs& k, int32_t ertek, uint64_t munka) {
+        const uint32_t m = static_cast<uint32_t>(std::min<int32_t>(15, static_cast<int32_t>(std::bit_width(munka))));
+        auto ar = [](const Bejegyzes& b) { return ((b.adat >> 26) & 3) == 0 ? 0u : 1u + (b.adat >> 28); };
+        Bejegyzes* c = &e[ar(e[1]) < ar(e[0]) ? 1 : 0];
+        for (int32_t i = 0; i < 2; ++i)
+            if (e[i].kezek == k.kezek && e[i].jelek == k.jelek && (e[i].adat & 0x3FFFFFFu) == k.tobbi) c = &e[i];
+        c->kezek = k.kezek;
+        c->jelek = k.jelek;
+        c->adat = k.tobbi | (ertek == 1 ? 1u : 2u) << 26 | m << 28;
+    }
+
+private:
+    static constexpr size_t KIS = size_t{1} << 14;
+    TablaMemoria nagy_mem, kis_mem;
+    Bejegyzes* nagy = nullptr;
+    Bejegyzes* kis = nullptr;
+    uint64_t maszk = 0;
+};
+
+// Table size per thread: enough for the positions of the tricks left.
+inline int32_t tabla_bitek(int32_t T) { return T >= 7 ? 10 : T >= 5 ? 14 : T >= 3 ? 18 : 20; }
+
+}  // namespace gyors
