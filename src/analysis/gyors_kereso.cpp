@@ -53,13 +53,11 @@ int32_t Kereso::kovetkezmeny(int32_t t, int32_t k, int32_t s, int32_t p, int32_t
 
 int32_t Kereso::megold(int32_t t, int32_t k) {
     // Step 1: at the start of a trick, a value found before.
-    Bejegyzes* e = nullptr;
     Kulcs kk;
     const uint64_t kezdet = csomopontok;
     if (k == 0) {
         kk = kulcs(*this, t);
-        e = tabla.par(t, kk);
-        if (const int32_t v = Tabla::ertek(e, kk)) return v;
+        if (const int32_t v = tabla.ertek(t, kk)) return v;
     }
     // Step 2: the side to move needs one card that reaches its goal. A seat with no
     // card (only in an inconsistent layout) loses the line.
@@ -78,7 +76,7 @@ int32_t Kereso::megold(int32_t t, int32_t k) {
         }
     }
     // Step 3: the value for later.
-    if (e) Tabla::tarol(e, kk, ertek, csomopontok - kezdet);
+    if (k == 0) tabla.tarol(t, kk, ertek, csomopontok - kezdet);
     return ertek;
 }
 

@@ -1,6 +1,7 @@
 #include "analysis/gyors_tabla.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 #if defined(__linux__)
@@ -26,9 +27,10 @@ TablaMemoria::TablaMemoria(size_t bajt) {
         return;
     }
 #endif
-    // calloc: the pages are zeroed by the system as they are first touched.
-    p = std::calloc(1, bajt);
+    // Whole cache lines, so that a bucket of entries never straddles two.
+    p = std::aligned_alloc(64, (bajt + 63) & ~size_t{63});
     if (!p) throw std::bad_alloc();
+    std::memset(p, 0, bajt);
 }
 
 TablaMemoria::~TablaMemoria() {

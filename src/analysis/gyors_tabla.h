@@ -2,13 +2,14 @@
 // The fast engine's transposition table: positions at the start of a trick, keyed by
 // the hands with each suit's cards closed up and by what the verdict reads, kept
 // across the distributions of a call (a position reached from two distributions has
-// the same value). Pairs of entries in one cache line; of a pair, the more expensive
-// value stays.
+// the same value). Buckets of four entries, one cache line; of a bucket, the more
+// expensive values stay.
 
 #include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "analysis/gyors_lepesek.h"
 
@@ -82,58 +83,93 @@ inline Kulcs kulcs(const Allas& p, int32_t t) {
 
 // One thread's table: a large one for the positions up to the sixth trick, and the
 // positions of the last tricks, many and cheap, in a small one of their own that
-// stays in the cache.
+// stays in the cache. The large one starts small and grows, up to its full size, as
+// it fills: a short search does not pay for memory it never uses.
 class Tabla {
 public:
-    explicit Tabla(int32_t bitek)
-        : nagy_mem((size_t{1} << bitek) * sizeof(Bejegyzes)), kis_mem(KIS * sizeof(Bejegyzes)) {
-        nagy = static_cast<Bejegyzes*>(nagy_mem.adat());
+    explicit Tabla(int32_t legfeljebb) : max_bitek(legfeljebb), kis_mem(KIS * sizeof(Bejegyzes)) {
         kis = static_cast<Bejegyzes*>(kis_mem.adat());
-        maszk = (size_t{1} << bitek) - 1;
+        foglal(std::min(legfeljebb, KEZDO_BITEK));
     }
 
-    // The pair of entries the position may take.
-    Bejegyzes* par(int32_t t, const Kulcs& k) const {
-        uint64_t h = (k.kezek ^ (static_cast<uint64_t>(k.jelek) << 17)) * 0x9E3779B97F4A7C15ULL ^
-                     (k.tobbi * 0xD6E8FEB86659FD93ULL);
-        h ^= h >> 29;
-        h *= 0xBF58476D1CE4E5B9ULL;
-        h ^= h >> 32;
-        if (t >= 7) return &kis[h & (KIS - 2)];
-        return &nagy[h & (maszk - 1)];
-    }
-
-    // The value stored for the position in its pair: 1 made, -1 failed, 0 none.
-    static int32_t ertek(const Bejegyzes* e, const Kulcs& k) {
-        for (int32_t i = 0; i < 2; ++i)
-            if (e[i].kezek == k.kezek && e[i].jelek == k.jelek && (e[i].adat & 0x3FFFFFFu) == k.tobbi &&
-                ((e[i].adat >> 26) & 3) != 0)
-                return ((e[i].adat >> 26) & 3) == 1 ? 1 : -1;
+    // The value stored for the position: 1 made, -1 failed, 0 none.
+    int32_t ertek(int32_t t, const Kulcs& k) const {
+        const Bejegyzes* e = vodor(t, k);
+        for (int32_t i = 0; i < UT; ++i)
+            if (egyezik(e[i], k) && ((e[i].adat >> 26) & 3) != 0) return ((e[i].adat >> 26) & 3) == 1 ? 1 : -1;
         return 0;
     }
 
     // Stores the value found with `munka` cards played: in the entry that holds the
-    // position or is empty, else in the one that was cheaper to find.
-    static void tarol(Bejegyzes* e, const Kulcs& k, int32_t ertek, uint64_t munka) {
+    // position, else in the empty or the cheapest one of its bucket.
+    void tarol(int32_t t, const Kulcs& k, int32_t ertek, uint64_t munka) {
         const uint32_t m = static_cast<uint32_t>(std::min<int32_t>(15, static_cast<int32_t>(std::bit_width(munka))));
-        auto ar = [](const Bejegyzes& b) { return ((b.adat >> 26) & 3) == 0 ? 0u : 1u + (b.adat >> 28); };
-        Bejegyzes* c = &e[ar(e[1]) < ar(e[0]) ? 1 : 0];
-        for (int32_t i = 0; i < 2; ++i)
-            if (e[i].kezek == k.kezek && e[i].jelek == k.jelek && (e[i].adat & 0x3FFFFFFu) == k.tobbi) c = &e[i];
-        c->kezek = k.kezek;
-        c->jelek = k.jelek;
-        c->adat = k.tobbi | (ertek == 1 ? 1u : 2u) << 26 | m << 28;
+        beir(vodor(t, k), k.kezek, k.jelek, k.tobbi | (ertek == 1 ? 1u : 2u) << 26 | m << 28);
+        if (t < 7 && ++tarolasok > maszk / 4 && bitek < max_bitek) novel();
     }
 
 private:
     static constexpr size_t KIS = size_t{1} << 14;
-    TablaMemoria nagy_mem, kis_mem;
+    static constexpr int32_t UT = 4;
+    static constexpr int32_t KEZDO_BITEK = 16;
+    int32_t bitek = 0, max_bitek = 0;
+    std::unique_ptr<TablaMemoria> nagy_mem;
+    TablaMemoria kis_mem;
     Bejegyzes* nagy = nullptr;
     Bejegyzes* kis = nullptr;
-    uint64_t maszk = 0;
+    uint64_t maszk = 0, tarolasok = 0;
+
+    static bool egyezik(const Bejegyzes& b, const Kulcs& k) {
+        return b.kezek == k.kezek && b.jelek == k.jelek && (b.adat & 0x3FFFFFFu) == k.tobbi;
+    }
+    static uint64_t hasito(uint64_t kezek, uint32_t jelek, uint32_t tobbi) {
+        uint64_t h = (kezek ^ (static_cast<uint64_t>(jelek) << 17)) * 0x9E3779B97F4A7C15ULL ^
+                     (tobbi * 0xD6E8FEB86659FD93ULL);
+        h ^= h >> 29;
+        h *= 0xBF58476D1CE4E5B9ULL;
+        h ^= h >> 32;
+        return h;
+    }
+    // The bucket of entries the position may take.
+    Bejegyzes* vodor(int32_t t, const Kulcs& k) const {
+        const uint64_t h = hasito(k.kezek, k.jelek, k.tobbi);
+        if (t >= 7) return &kis[h & (KIS - UT)];
+        return &nagy[h & (maszk + 1 - UT)];
+    }
+    static void beir(Bejegyzes* e, uint64_t kezek, uint32_t jelek, uint32_t adat) {
+        auto ar = [](const Bejegyzes& b) { return ((b.adat >> 26) & 3) == 0 ? 0u : 1u + (b.adat >> 28); };
+        Bejegyzes* c = &e[0];
+        for (int32_t i = 1; i < UT; ++i)
+            if (ar(e[i]) < ar(*c)) c = &e[i];
+        for (int32_t i = 0; i < UT; ++i)
+            if (e[i].kezek == kezek && e[i].jelek == jelek && (e[i].adat & 0x3FFFFFFu) == (adat & 0x3FFFFFFu))
+                c = &e[i];
+        c->kezek = kezek;
+        c->jelek = jelek;
+        c->adat = adat;
+    }
+    void foglal(int32_t b) {
+        bitek = b;
+        nagy_mem = std::make_unique<TablaMemoria>((size_t{1} << b) * sizeof(Bejegyzes));
+        nagy = static_cast<Bejegyzes*>(nagy_mem->adat());
+        maszk = (size_t{1} << b) - 1;
+        tarolasok = 0;
+    }
+    // Four times the size, with the entries it holds.
+    void novel() {
+        std::unique_ptr<TablaMemoria> regi = std::move(nagy_mem);
+        const Bejegyzes* r = nagy;
+        const uint64_t n = maszk + 1;
+        foglal(std::min(max_bitek, bitek + 2));
+        for (uint64_t i = 0; i < n; ++i)
+            if (((r[i].adat >> 26) & 3) != 0) {
+                const uint64_t h = hasito(r[i].kezek, r[i].jelek, r[i].adat & 0x3FFFFFFu);
+                beir(&nagy[h & (maszk + 1 - UT)], r[i].kezek, r[i].jelek, r[i].adat);
+            }
+    }
 };
 
 // Table size per thread: enough for the positions of the tricks left.
-inline int32_t tabla_bitek(int32_t T) { return T >= 7 ? 10 : T >= 5 ? 14 : T >= 3 ? 18 : 20; }
+inline int32_t tabla_bitek(int32_t T) { return T >= 7 ? 10 : T >= 5 ? 14 : T >= 3 ? 18 : T >= 2 ? 20 : 22; }
 
 }  // namespace gyors
