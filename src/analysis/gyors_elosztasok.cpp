@@ -36,6 +36,17 @@ struct Munka {
     uint64_t csomopontok = 0;
     std::exception_ptr hiba;
 
+    // Adds a thread's counts to the sum; for the card choice, the slots still in the
+    // race and whether the card is known.
+    void kozzetesz(const Osszeg& o) {
+        std::lock_guard<std::mutex> lk(mx);
+        osszeg.hozzaad(o);
+        if (korai) {
+            aktiv = osszeg.esely(osszes);
+            if (osszeg.eldontott(osszes)) allj = true;
+        }
+    }
+
     void dolgozik() {
         try {
             Kereso k(A, tabla_bitek(A.T));
@@ -63,13 +74,14 @@ struct Munka {
                     }
                     ++o.atnezett;
                     komb.leptet(kb);
+                    // The card choice learns the counts every 256 distributions, not
+                    // only at the end of a block, so that it stops as soon as it may.
+                    if (korai && (o.atnezett & 255) == 0) {
+                        kozzetesz(o);
+                        o = Osszeg{};
+                    }
                 }
-                std::lock_guard<std::mutex> lk(mx);
-                osszeg.hozzaad(o);
-                if (korai) {
-                    aktiv = osszeg.esely(osszes);
-                    if (osszeg.eldontott(osszes)) allj = true;
-                }
+                kozzetesz(o);
                 if (vagva) break;
             }
             std::lock_guard<std::mutex> lk(mx);

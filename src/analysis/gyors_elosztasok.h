@@ -131,9 +131,9 @@ struct Osszeg {
 };
 
 // The combinations in blocks of consecutive ranks (neighbouring distributions share
-// positions in the table), the blocks visited in a spread order: a stride coprime
-// with their number, so that the counts of the first blocks already look like the
-// whole and the card choice can stop sooner.
+// positions in the table, so long blocks: a sixteenth of the whole), the blocks
+// visited in a spread order: a stride coprime with their number, so that the counts
+// of the first blocks already look like the whole.
 struct Blokkok {
     uint64_t osszes = 0, meret = 1, db = 1, lepes = 1;
     Blokkok(uint64_t n, uint64_t m) : osszes(n), meret(std::max<uint64_t>(1, m)) {

@@ -147,7 +147,7 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
     if (szalak <= 0 && valodi && osszes >= 8 && A.T <= 4)
         szalak = static_cast<int32_t>(std::max(1u, std::thread::hardware_concurrency()));
 
-    const Blokkok blokkok(osszes, std::clamp<uint64_t>(osszes / 64, 8, 512));
+    const Blokkok blokkok(osszes, std::clamp<uint64_t>(osszes / 16, 8, 65536));
     uint64_t csomopontok = 0;
     const Osszeg osszeg =
         elosztasok_keresese(a, A, ter, komb, blokkok, hatarido, valodi, szalak, b.korai_dontes, csomopontok);
