@@ -10,24 +10,20 @@
 
 namespace gyors {
 
-namespace {
-constexpr size_t NAGY_LAP = size_t{2} << 20;
-}
-
+// Large tables straight from the system: zeroed pages as they are first touched, and
+// aligned, so that a bucket never straddles two cache lines. (Large pages were
+// tried: the kernel may compact memory to make one, and a window thread that needs
+// the address space meanwhile waits.)
 TablaMemoria::TablaMemoria(size_t bajt) {
 #if defined(__linux__)
-    if (bajt >= NAGY_LAP) {
-        void* m = mmap(nullptr, bajt + NAGY_LAP, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (bajt >= (size_t{1} << 20)) {
+        void* m = mmap(nullptr, bajt, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (m == MAP_FAILED) throw std::bad_alloc();
-        foglalt = m;
-        foglalt_n = bajt + NAGY_LAP;
-        const uintptr_t c = (reinterpret_cast<uintptr_t>(m) + NAGY_LAP - 1) & ~(uintptr_t{NAGY_LAP} - 1);
-        p = reinterpret_cast<void*>(c);
-        madvise(p, bajt, MADV_HUGEPAGE);
+        p = m;
+        foglalt_n = bajt;
         return;
     }
 #endif
-    // Whole cache lines, so that a bucket of entries never straddles two.
     p = std::aligned_alloc(64, (bajt + 63) & ~size_t{63});
     if (!p) throw std::bad_alloc();
     std::memset(p, 0, bajt);
@@ -35,8 +31,8 @@ TablaMemoria::TablaMemoria(size_t bajt) {
 
 TablaMemoria::~TablaMemoria() {
 #if defined(__linux__)
-    if (foglalt) {
-        munmap(foglalt, foglalt_n);
+    if (foglalt_n) {
+        munmap(p, foglalt_n);
         return;
     }
 #endif

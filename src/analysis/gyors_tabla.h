@@ -27,9 +27,7 @@ struct Bejegyzes {
     uint32_t jelek;
 };
 
-// The table's memory: zeroed pages from the system, on large pages where it has them
-// (a probe of a large table misses the cache; with small pages it misses the address
-// cache as well).
+// The table's memory, zeroed, each bucket in one cache line.
 class TablaMemoria {
 public:
     explicit TablaMemoria(size_t bajt);
@@ -40,8 +38,7 @@ public:
 
 private:
     void* p = nullptr;
-    void* foglalt = nullptr;
-    size_t foglalt_n = 0;
+    size_t foglalt_n = 0;  // mapped from the system, else from the heap
 };
 
 // A position's key at the start of trick t: the hands, two bits per card, with the
