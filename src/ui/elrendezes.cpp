@@ -80,6 +80,11 @@ void Elrendezes::gyujtes(QWidget* szulo) {
             e.betu = e.tett_betu = w->font();
             e.stilus = e.tett_stilus = w->styleSheet();
             e.ikon = e.tett_ikon = ikon_meret(w);
+            // The style's own box, before any style sheet of ours says another.
+            if (qobject_cast<QCheckBox*>(w))
+                e.jel = w->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w);
+            else if (qobject_cast<QRadioButton*>(w))
+                e.jel = w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, w);
             hol_.insert(w, elemek_.size());
             elemek_.push_back(e);
             w->installEventFilter(this);
@@ -149,12 +154,9 @@ void Elrendezes::elhelyezes(Elem& e) {
     if (w->font() != f) w->setFont(f);
     QString st = stilus_skalazva(e.stilus, s);
     // The tick boxes and round buttons grow with their captions.
-    const bool negyzet = qobject_cast<QCheckBox*>(w);
-    if (s != 1 && (negyzet || qobject_cast<QRadioButton*>(w))) {
-        const int jel = w->style()->pixelMetric(negyzet ? QStyle::PM_IndicatorWidth : QStyle::PM_ExclusiveIndicatorWidth,
-                                                nullptr, w);
+    if (s != 1 && e.jel > 0) {
         if (!st.isEmpty() && !st.contains('{')) st = "* { " + st + " }";
-        st += QString(" ::indicator { width: %1px; height: %1px; }").arg(sk(jel, s));
+        st += QString(" ::indicator { width: %1px; height: %1px; }").arg(sk(e.jel, s));
     }
     if (w->styleSheet() != st) w->setStyleSheet(st);
     if (e.ikon.isValid()) {

@@ -70,6 +70,7 @@ private:
         QFont betu;
         QString stilus;
         QSize ikon;
+        int jel = 0;  // a tick box's or round button's box
         // As last set here, to tell the program's own changes from ours.
         QRect tett;
         QFont tett_betu;

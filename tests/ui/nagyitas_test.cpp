@@ -2,10 +2,12 @@
 // element keeps its place on the table, fonts grow with it, and the cards are drawn at
 // the size they are shown. The dialogs take the table's scale, and the zoom keys step it.
 
+#include <QCheckBox>
 #include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
@@ -20,6 +22,7 @@
 #include "ui/kattinthato.h"
 #include "ui/tform10.h"
 #include "ui/tform2.h"
+#include "ui/tform5.h"
 #include "ui/tform8.h"
 
 namespace {
@@ -98,6 +101,13 @@ TEST_F(AblakTeszt, DialogsTakeTheTablesScale) {
     QApplication::processEvents();
     // Sized before it is shown, so whoever places a dialog sees its size.
     EXPECT_EQ(urlapok().Form2->size(), QSize(606, 155));  // 404 x 103
+    // Back and forth: a tick box's box is still the style's own times the scale.
+    f->nagyitas_beallitas(200);
+    f->nagyitas_beallitas(150);
+    const auto* negyzet = urlapok().Form5->findChild<QCheckBox*>();
+    ASSERT_TRUE(negyzet);
+    EXPECT_EQ(negyzet->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, negyzet),
+              std::lround(QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth) * 1.5));
     int latott = 0;
     ModalFelelo felelo([&](QWidget* w) {
         if (auto* d = qobject_cast<TForm10*>(w)) {
