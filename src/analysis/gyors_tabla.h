@@ -167,6 +167,6 @@ private:
 };
 
 // Table size per thread: enough for the positions of the tricks left.
-inline int32_t tabla_bitek(int32_t T) { return T >= 7 ? 10 : T >= 5 ? 14 : T >= 3 ? 18 : T >= 2 ? 20 : 22; }
+inline int32_t tabla_bitek(int32_t T) { return T >= 7 ? 10 : T >= 5 ? 14 : T >= 3 ? 18 : 20; }
 
 }  // namespace gyors
