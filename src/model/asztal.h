@@ -109,6 +109,11 @@ struct AsztalNezet {
     std::string hint;                 // the main window's hint text
     bool hint_latszik = false;        // the main window's hint display
     int32_t ajanlott_kep = 0;         // the hint's card: hand picture 1..10, 0 none
+    // Why the last click could not act, and where the table stood then (deal,
+    // phase, seat on turn, trick, position, talon touched): the guide line says it
+    // while the table stays there.
+    std::string elutasitas;
+    int64_t elutasitas_helye[6] = {};
 };
 
 // --- State of the modal dialogs that the table flow reads and writes ------------

@@ -16,6 +16,7 @@
 #include "table/dialogusok.h"
 #include "table/felulet.h"
 #include "table/rajzolas.h"
+#include "table/utmutato.h"
 
 static_assert(sizeof(Asztal::licitek) / sizeof(Licit) == LICIT_NAPLO_MERET);
 
@@ -59,6 +60,12 @@ void uzenet_kiirasa(Asztal& a, int32_t seat, const std::string& szoveg) {
     nev_doboz(a, seat) = szoveg;
 }
 
+// Why the deal ended, as a line of the log with what comes next.
+void parti_vege_naplo(Asztal& a) {
+    a.nezet.memo1.push_back(parti_vege_szoveg(a, true));
+    a.nezet.memo1.push_back(" ");
+}
+
 void naplozas(Asztal& a, const Licit& l) {
     // The auction ends when the log is full, so this never runs past its end.
     if (a.licitek_szama < LICIT_NAPLO_MERET) a.licitek[a.licitek_szama++] = l;
@@ -86,6 +93,7 @@ std::string szam_szoveg(double v) {
 // After a card: the end of the deal, or whose kind of turn comes next.
 void kovetkezo_fazis(Asztal& a) {
     if (a.fazis == F_VEGE) {
+        parti_vege_naplo(a);
         talon_nyitva(a);
         a.nezet.button1_lathato = true;
         a.nezet.button1_felirat = "Eredmény";
@@ -156,7 +164,38 @@ int32_t valasztas(Asztal& a, const LapDontes* kesz) {
     return kesz && dontes_idoszeru(a, *kesz) ? dontes_atvetele(a, *kesz) : valasztas(a);
 }
 
+// A hand card clicked when no card is to be played or laid back: why nothing happens.
+void kep_elutasitas(Asztal& a) {
+    switch (a.fazis) {
+        case F_LICIT_EMBER:
+            elutasitas(a, "Licit közben nem lehet lapot kijátszani: licitáljon vagy passzoljon.");
+            break;
+        case F_LICIT_GEP: elutasitas(a, "Most a gépek licitálnak."); break;
+        case F_JATEK_GEP:
+            elutasitas(a, "Most " + a.jatekosok[a.soron].nev + " jön: várja meg a lapját.");
+            break;
+        case F_VEGE: elutasitas(a, "A parti véget ért: kattintson az „Eredmény” gombra!"); break;
+        case F_NINCS_PARTI: elutasitas(a, "Nincs parti: kattintson az „Új parti” gombra!"); break;
+        default: break;
+    }
+}
+
 }  // namespace
+
+bool segitseg_kerese(Asztal& a) {
+    if (segitseg_kerheto(a)) return true;
+    elutasitas(a, "Ajánlott lapot akkor kérhet, amikor Ön jön a játékban.");
+    return false;
+}
+
+void uj_jatek_kezdes(Asztal& a, Felulet& f) {
+    uj_jatek(a);
+    for (Jatekos& j : a.jatekosok) j.egyenleg = 0;
+    // As at start-up: the first bidder of the first deal is the seat after dealer 2.
+    a.oszto = 1;
+    a.kezi_osztas = 0;
+    button1_kattintas(a, f);
+}
 
 void lap_dontes(LapDontes& d) { d.slot = valasztas(d.tabla); }
 
@@ -323,6 +362,7 @@ void licit_vege(Asztal& a, Felulet& f) {
         n.button1_lathato = true;
         n.button1_felirat = "Új parti";
         n.button2_lathato = false;
+        parti_vege_naplo(a);
         return;
     }
     n.button1_lathato = false;
@@ -459,6 +499,9 @@ void button1_kattintas(Asztal& a, Felulet& f, const LapDontes* kesz) {
         n.button1_felirat = "Új parti";
         a.fazis = F_NINCS_PARTI;
     }
+    // "Licitálás" before the two cards are laid back does nothing; the guide says why.
+    if (a.fazis == F_ELSO_DOBAS || a.fazis == F_MASODIK_DOBAS)
+        elutasitas(a, "Előbb tegyen vissza két lapot a talonba: kattintson rájuk, utána licitálhat.");
     // Step 3-5.
     if (a.fazis == F_NINCS_PARTI) {
         parti_inditas(a, f);
@@ -495,6 +538,8 @@ void button2_kattintas(Asztal& a, Felulet& f) {
         a.fazis = F_PASSZ;
         button1_kattintas(a, f);
     } else if (a.benyult) {
+        elutasitas(a, "A talon felvétele után licitálni kell: „Licitálás”, és vállaljon többet, mint " +
+                          ertek_szoveg(a.licit_ertek) + " Ft.");
         f.uzenet(a, "Benyúlás után nem lehet passzolni!");
     }
 }
@@ -524,7 +569,10 @@ void kep_kattintas(Asztal& a, Felulet& f, int32_t k) {
         a.fazis = (a.fazis + 1) % 3;
         return;
     }
-    if (a.fazis != F_JATEK_EMBER) return;
+    if (a.fazis != F_JATEK_EMBER) {
+        kep_elutasitas(a);
+        return;
+    }
 
     // Step 1-3: a held card that follows the rules.
     if (a.utes_szam > 10 - k) return;
@@ -534,6 +582,7 @@ void kep_kattintas(Asztal& a, Felulet& f, int32_t k) {
     const int32_t slot = a.kezben[k - 1];
     if (slot < 0) return;
     if (!szabalyos_lap(a, p, slot)) {
+        elutasitas(a, "Renonsz: " + kovetelmeny(a));
         f.uzenet(a, "Renonsz!!!");
         return;
     }

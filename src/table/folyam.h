@@ -50,6 +50,12 @@ void button2_kattintas(Asztal& a, Felulet& f);
 // played in phase 4; ignored otherwise.
 void kep_kattintas(Asztal& a, Felulet& f, int32_t k);
 
+// "?": whether the hint is to be searched for now; when not, the guide says why.
+bool segitseg_kerese(Asztal& a);
+
+// "Új játék", confirmed: balances back to zero and a new first deal, dealt at once.
+void uj_jatek_kezdes(Asztal& a, Felulet& f);
+
 // `SpeedButton5Click`: in phase 4 the card the computer would play, as the hint,
 // and the picture that shows it (`nezet.ajanlott_kep`). `kesz`: as above; a choice
 // that is no longer timely gives no hint.

@@ -4,6 +4,7 @@
 
 #include "model/asztal.h"
 #include "model/osztas.h"
+#include "table/utmutato.h"
 
 namespace {
 
@@ -190,7 +191,12 @@ void kez_rajzolas(Asztal& a, int32_t seat, int32_t db) {
 void talon_kattintas(Asztal& a) {
     // Taking the talon commits to a higher bid; when none exists the person would be
     // left in the bidding dialog with no way out.
-    if (a.fazis != F_LICIT_EMBER || !licit_emelheto(a.licit_ertek)) return;
+    if (a.fazis != F_LICIT_EMBER || !licit_emelheto(a.licit_ertek)) {
+        if (a.fazis != F_ELSO_DOBAS && a.fazis != F_MASODIK_DOBAS)
+            elutasitas(a, a.fazis == F_LICIT_EMBER ? "Ennél magasabb licit nincs: a talont nem veheti fel."
+                                                   : "A talont csak licit közben, a saját körében veheti fel.");
+        return;
+    }
     a.nezet.hint_latszik = false;
     if (a.licitek_szama > 0) a.nezet.button2_lathato = false;
     const int32_t s = a.soron;
@@ -251,7 +257,10 @@ void image14_kattintas(Asztal& a) {
 }
 
 void atrendezes(Asztal& a) {
-    if (a.fazis < F_LICIT_EMBER || a.fazis > F_MASODIK_DOBAS) return;
+    if (a.fazis < F_LICIT_EMBER || a.fazis > F_MASODIK_DOBAS) {
+        elutasitas(a, "Átrendezni licit közben lehet; játék közben a lapok az adu szerint állnak.");
+        return;
+    }
     a.adu = a.adu > 3 ? 0 : NINCS_ADU;
     const int32_t db = a.fazis == F_LICIT_EMBER ? 10 : 10 + (3 - a.fazis);
     kez_rendezes(a, a.soron, db);
