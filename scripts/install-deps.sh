@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev xvfb imagemagick
-          xdotool clang libclang-rt-14-dev
+          xdotool xclip clang libclang-rt-14-dev
           dpkg-dev file lintian desktop-file-utils appstream)   # make package and its checks
 
 missing=()

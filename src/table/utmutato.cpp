@@ -75,6 +75,9 @@ std::string licit_sor(const Asztal& a) {
     if (a.benyult)
         return te + " felvette a talont, ezért licitálnia kell: " + LICITALAS + ", és többet kell vállalni, mint " +
                ft(a.licit_ertek) + ".";
+    if (a.felvevo == a.soron && a.licitek_szama > 0)
+        return (te == "Ön" ? std::string("Az Ön") : te) + " licitje áll (" + ft(a.licit_ertek) + "): " + PASSZ +
+               ", és ha a többiek is passzolnak, ez lesz a játék; vagy vegye fel újra a talont, és vállaljon többet.";
     if (!licit_emelheto(a.licit_ertek))
         return "Ennél magasabb licit nincs: " + te + " csak passzolhat (" + PASSZ + ").";
     return te + " licitál. Eddig " + ft(a.licit_ertek) + ". Ha többet vállal, vegye fel a talont (két kattintás rá); ha nem, " +

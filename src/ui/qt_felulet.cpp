@@ -13,11 +13,15 @@
 #include "ui/tform7.h"
 #include "ui/tform8.h"
 #include "ui/urlapok.h"
+#include "ui/utmutato_nezet.h"
 
 void QtFelulet::uzenet(Asztal&, const std::string& szoveg) {
     // The table first shows what led to the message (the card, the last bid).
     ablak_.nezet_frissites();
-    if (TForm2* f = urlapok().Form2) f->uzenet(QString::fromUtf8(szoveg));
+    if (TForm2* f = urlapok().Form2) {
+        UtmutatoNezet::Alatt alatt(*ablak_.utmutato, Parbeszed::uzenet, f);
+        f->uzenet(QString::fromUtf8(szoveg));
+    }
 }
 
 void QtFelulet::ujrarajzolas(Asztal&) {
@@ -29,17 +33,28 @@ void QtFelulet::ujrarajzolas(Asztal&) {
 
 void QtFelulet::licit_dialogus(Asztal& a) {
     ablak_.nezet_frissites();
-    if (TForm5* f = urlapok().Form5) f->licitalas(a, *this);
+    if (TForm5* f = urlapok().Form5) {
+        UtmutatoNezet::Alatt alatt(*ablak_.utmutato, Parbeszed::licit, f);
+        f->licitalas(a, *this);
+    }
 }
 
 void QtFelulet::adu_dialogus(Asztal& a) {
     ablak_.nezet_frissites();
-    if (TForm6* f = urlapok().Form6) f->valasztas(a, *this);
+    if (TForm6* f = urlapok().Form6) {
+        UtmutatoNezet::Alatt alatt(*ablak_.utmutato, Parbeszed::adu, f);
+        f->valasztas(a, *this);
+    }
 }
 
 void QtFelulet::bejelentes_dialogus(Asztal& a) {
     ablak_.nezet_frissites();
-    if (TForm7* f = urlapok().Form7) f->bejelentes(a);
+    if (TForm7* f = urlapok().Form7) {
+        // The recontras are offered with the declarer on turn in the second trick.
+        const Parbeszed p = a.bej_dlg.groupbox3.rfind("Rekontr", 0) == 0 ? Parbeszed::rekontra : Parbeszed::bejelentes;
+        UtmutatoNezet::Alatt alatt(*ablak_.utmutato, p, f);
+        f->bejelentes(a);
+    }
 }
 
 // The result table, modal; the table behind it shows the finished deal.
@@ -47,6 +62,7 @@ void QtFelulet::eredmeny_tabla(Asztal& a, const Elszamolas& e) {
     ablak_.nezet_frissites();
     if (TForm8* f = urlapok().Form8) {
         f->kitoltes(a, e);
+        UtmutatoNezet::Alatt alatt(*ablak_.utmutato, Parbeszed::eredmeny, f);
         f->exec();
     }
 }

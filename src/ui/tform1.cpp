@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -37,6 +38,7 @@
 #include "ui/tform3.h"
 #include "ui/tform9.h"
 #include "ui/utes_nezo.h"
+#include "ui/utmutato_nezet.h"
 #include "ui/urlapok.h"
 
 namespace {
@@ -57,9 +59,10 @@ QPoint kep_helye(int k) {
         case 12: return {485, 262};
         case 13: return {538, 398};
         case 14: return {579, 398};
-        case 15: return {336, 264};
-        case 16: return {369, 208};
-        default: return {322, 192};  // 17
+        // The trick: each card where its player sits, none over another.
+        case 15: return {342, 258};
+        case 16: return {410, 200};
+        default: return {274, 200};  // 17
     }
 }
 
@@ -104,6 +107,7 @@ TForm1::TForm1(QWidget* szulo) : QMainWindow(szulo) {
         this, Tabla,
         [this] { return Image[15]->geometry().united(Image[16]->geometry()).united(Image[17]->geometry()); },
         [this] { nezet_frissites(); });
+    utmutato = new UtmutatoNezet(*this);
     elrendezes = new Elrendezes(Tabla, ASZTAL_MERET);
     elrendezes->felso_sav(ToolBar1);
     elrendezes->szoveg_szeles(Tipp);
@@ -427,6 +431,7 @@ void TForm1::nezet_frissites() {
         QToolTip::hideText();
     }
     jeloles_frissites();
+    if (utmutato) utmutato->frissites();
 }
 
 int TForm1::nagyitas() const { return static_cast<int>(std::lround(elrendezes->arany() * 100)); }
@@ -492,13 +497,29 @@ void TForm1::SpeedButton3Click() { variacio_jelentes(a); }
 void TForm1::SpeedButton4Click() { kinel_jelentes(a); }
 // The hint's choice is made on a worker; it shows when it comes back.
 void TForm1::SpeedButton5Click() {
-    if (segitseg_kerheto(a)) kereses.inditas(a);
+    if (!segitseg_kerese(a)) return;
+    kereses.inditas(a);
+    utmutato->segitseg_indult();
 }
 void TForm1::SpeedButton7Click() { atrendezes(a); }
 
 // --- Menu ----------------------------------------------------------------------
 
-void TForm1::jjtk1Click() { uj_jatek(a); }
+// A new game throws the balances away: only after a yes.
+void TForm1::jjtk1Click() {
+    QMessageBox kerdes(QMessageBox::Question, QString::fromUtf8("Új játék"),
+                       QString::fromUtf8("Új játékot kezd? Az egyenlegek nullára állnak."),
+                       QMessageBox::NoButton, this);
+    QPushButton* igen = kerdes.addButton(QString::fromUtf8("Igen"), QMessageBox::YesRole);
+    kerdes.setDefaultButton(kerdes.addButton(QString::fromUtf8("Nem"), QMessageBox::NoRole));
+    {
+        UtmutatoNezet::Alatt alatt(*utmutato, Parbeszed::uj_jatek, &kerdes);
+        kerdes.exec();
+    }
+    if (kerdes.clickedButton() != igen) return;
+    kereses.leallitas();
+    uj_jatek_kezdes(a, felulet);
+}
 // "mentes.txt" in the working directory. A bad file is refused by the loader
 // without touching the table, so there is nothing to report here.
 void TForm1::Ments1Click() { mentes(a); }

@@ -22,6 +22,7 @@ class Elrendezes;
 class Kattinthato;
 class SugoAblak;
 class UtesNezo;
+class UtmutatoNezet;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -83,6 +84,8 @@ public:
     SugoAblak* Sugo = nullptr;
     // Shows the last completed trick while the mouse is held on the trick area.
     UtesNezo* utes_nezo = nullptr;
+    // The guide line, the turn and trick marks, the balances, the dialogs' place.
+    UtmutatoNezet* utmutato = nullptr;
 
 public slots:
     // --- The table -----------------------------------------------------------

@@ -40,8 +40,16 @@ void veletlen_valasz(QWidget* w, std::mt19937& rng) {
         else
             gombok.push_back(b);
     }
+    // The deal editor's cards are pictures.
+    QList<Kattinthato*> kepek;
+    for (Kattinthato* k : w->findChildren<Kattinthato*>())
+        if (k->isVisible()) kepek.push_back(k);
     if (gombok.isEmpty() && dobozok.isEmpty()) {
         w->close();
+        return;
+    }
+    if (!kepek.isEmpty() && rng() % 10 < 7) {
+        QTest::mouseClick(kepek[static_cast<int>(rng() % kepek.size())], Qt::LeftButton);
         return;
     }
     if (!dobozok.isEmpty() && (gombok.isEmpty() || rng() % 10 < 6)) {
