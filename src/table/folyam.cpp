@@ -13,6 +13,7 @@
 #include "model/osztas.h"
 #include "scoring/elszamolas.h"
 #include "scoring/statisztika.h"
+#include "scoring/statisztika.h"
 #include "table/dialogusok.h"
 #include "table/felulet.h"
 #include "table/rajzolas.h"
@@ -190,7 +191,7 @@ bool segitseg_kerese(Asztal& a) {
 
 void uj_jatek_kezdes(Asztal& a, Felulet& f) {
     uj_jatek(a);
-    for (Jatekos& j : a.jatekosok) j.egyenleg = 0;
+    jatek_nullazas(a);
     // As at start-up: the first bidder of the first deal is the seat after dealer 2.
     a.oszto = 1;
     a.kezi_osztas = 0;

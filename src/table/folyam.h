@@ -53,7 +53,8 @@ void kep_kattintas(Asztal& a, Felulet& f, int32_t k);
 // "?": whether the hint is to be searched for now; when not, the guide says why.
 bool segitseg_kerese(Asztal& a);
 
-// "Új játék", confirmed: balances back to zero and a new first deal, dealt at once.
+// "Új játék", confirmed: balances and the record of deals back to nothing, and a new
+// first deal, dealt at once.
 void uj_jatek_kezdes(Asztal& a, Felulet& f);
 
 // `SpeedButton5Click`: in phase 4 the card the computer would play, as the hint,

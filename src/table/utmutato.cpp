@@ -186,10 +186,10 @@ Utmutatas utmutatas(const Asztal& a) {
     }
     switch (a.fazis) {
         case F_NINCS_PARTI:
-            if (osszes_passz(a))
-                u.sor = parti_vege_szoveg(a) + " Az " + UJ_PARTI + " gomb új lapokat oszt.";
-            else if (a.kezi_osztas)
+            if (a.kezi_osztas)
                 u.sor = std::string("A kirakott lapokat az ") + UJ_PARTI + " gomb osztja ki.";
+            else if (osszes_passz(a))
+                u.sor = parti_vege_szoveg(a) + " Az " + UJ_PARTI + " gomb új lapokat oszt.";
             else
                 u.sor = std::string("Kattintson az ") + UJ_PARTI + " gombra: a gép oszt, és kezdődik a licit.";
             break;

@@ -37,6 +37,8 @@ UtmutatoNezet::UtmutatoNezet(TForm1& ablak) : QObject(&ablak), ablak_(ablak) {
     sor_->setObjectName("Utmutato");
     sor_->setGeometry(helyek::UTMUTATO);
     sor_->setWordWrap(true);
+    // Its words can be selected and copied (as the end-to-end run reads them).
+    sor_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     sor_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     sor_->setStyleSheet("QLabel { background: #fff8dc; color: black; border: 1px solid #808080; padding: 0 6px; }");
     QFont betu = sor_->font();
