@@ -59,8 +59,11 @@ UtmutatoNezet::UtmutatoNezet(TForm1& ablak) : QObject(&ablak), ablak_(ablak) {
     soron_jel_ = keret(ablak.Tabla, "SoronJelolo", "#ffd700");
     // Over the name boxes, under every card.
     soron_jel_->stackUnder(ablak.Image[1]);
-    nyero_jel_ = keret(ablak.Image[15], "NyeroJelolo", "#ff8c00");
-    nyero_jel_->setGeometry(0, 0, 64, 100);
+    // One frame per trick picture, so none moves between pictures as the trick goes.
+    for (int i = 0; i < 3; ++i) {
+        nyero_jelek_[i] = keret(ablak.Image[15 + i], "NyeroJelolo", "#ff8c00");
+        nyero_jelek_[i]->setGeometry(0, 0, 64, 100);
+    }
 
     utes_ = ablak.Image[15]->geometry().united(ablak.Image[16]->geometry()).united(ablak.Image[17]->geometry());
     talon_ = ablak.Image[11]->geometry().united(ablak.Image[12]->geometry());
@@ -73,6 +76,12 @@ UtmutatoNezet::UtmutatoNezet(TForm1& ablak) : QObject(&ablak), ablak_(ablak) {
 }
 
 QString UtmutatoNezet::sor() const { return sor_->text(); }
+
+QWidget* UtmutatoNezet::nyero_jelolo() const {
+    for (QWidget* w : nyero_jelek_)
+        if (w->isVisible()) return w;
+    return nyero_jelek_[0];
+}
 
 void UtmutatoNezet::segitseg_indult() {
     segitseg_var_ = true;
@@ -125,19 +134,12 @@ void UtmutatoNezet::frissites() {
         // In the table's default units, as every place of the table is set.
         QWidget* doboz = dobozok[jelolt_doboz_];
         const QRect hely = ablak_.elrendezes ? ablak_.elrendezes->alap_hely(doboz) : doboz->geometry();
-        soron_jel_->setGeometry(hely.adjusted(-3, -3, 3, 3));
+        if (soron_jel_->geometry() != hely.adjusted(-3, -3, 3, 3)) soron_jel_->setGeometry(hely.adjusted(-3, -3, 3, 3));
     }
     soron_jel_->setVisible(jelolt_doboz_ >= 0);
 
     // The card winning the trick so far.
-    if (u.nyero_kep >= 15 && u.nyero_kep <= 17) {
-        Kattinthato* kep = ablak_.Image[u.nyero_kep];
-        if (nyero_jel_->parentWidget() != kep) nyero_jel_->setParent(kep);
-        nyero_jel_->show();
-        nyero_jel_->raise();
-    } else {
-        nyero_jel_->hide();
-    }
+    for (int i = 0; i < 3; ++i) nyero_jelek_[i]->setVisible(u.nyero_kep == 15 + i);
 
     // The "Játék" menu: each command as it can act now.
     const MenuAllapot m = menu_allapot(a);

@@ -43,7 +43,8 @@ public:
     // The name box (0 Memo2, 1 Memo3, 2 Memo4) marked as on turn; -1 none.
     int jelolt_doboz() const { return jelolt_doboz_; }
     QWidget* soron_jelolo() const { return soron_jel_; }
-    QWidget* nyero_jelolo() const { return nyero_jel_; }
+    // The frame on the trick's winning card, shown on one picture at most.
+    QWidget* nyero_jelolo() const;
     QLabel* egyenleg(int doboz) const { return egyenleg_[doboz]; }
 
     // What a dialog must leave in sight, in the table's coordinates: the trick, the
@@ -80,7 +81,7 @@ private:
     TForm1& ablak_;
     QLabel* sor_ = nullptr;
     QWidget* soron_jel_ = nullptr;
-    QWidget* nyero_jel_ = nullptr;
+    QWidget* nyero_jelek_[3] = {};
     QLabel* egyenleg_[3] = {};
     QTimer* gondolkodas_ = nullptr;
     QRect utes_, talon_, kez_;

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -46,6 +47,18 @@ void ment(QWidget* w, const char* nev) {
 
 void var(int ms) { QTest::qWait(ms); }
 
+// The first dialog of the play, with the main window beside it, as the screen shows
+// them: the dialog stands beside the trick, not over it.
+void mellette(QWidget* d) {
+    static bool kesz = false;
+    TForm1* f = urlapok().Form1;
+    if (kesz || !f || f->a.fazis < F_JATEK_EMBER) return;
+    kesz = true;
+    const QRect r = f->frameGeometry().united(d->frameGeometry());
+    const QString ut = mappa + "/parbeszed.png";
+    if (d->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).save(ut)) std::printf("%s\n", qPrintable(ut));
+}
+
 // Answers each dialog as a player would; the first announcements dialog and the
 // result table are photographed on the way.
 void valasz(QWidget* w) {
@@ -56,6 +69,7 @@ void valasz(QWidget* w) {
         d->RadioButton[1]->click();
         d->Button1->click();
     } else if (auto* d = qobject_cast<TForm7*>(w)) {
+        mellette(d);
         if (!kontrak) {
             kontrak = true;
             ment(d, "kontrak.png");
@@ -63,6 +77,7 @@ void valasz(QWidget* w) {
         if (d->CheckBox[2]->isEnabled()) d->CheckBox[2]->click();  // "Parti"
         d->Button1->click();
     } else if (auto* d = qobject_cast<TForm2*>(w)) {
+        mellette(d);
         d->Button1->click();
     } else if (auto* d = qobject_cast<TForm8*>(w)) {
         ment(d, "eredmeny.png");
