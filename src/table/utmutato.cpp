@@ -75,6 +75,10 @@ std::string licit_sor(const Asztal& a) {
     if (a.benyult)
         return te + " felvette a talont, ezért licitálnia kell: " + LICITALAS + ", és többet kell vállalni, mint " +
                ft(a.licit_ertek) + ".";
+    if (a.felvevo == a.soron && a.licitek_szama > 0 && a.licit_ertek < 0.15)
+        return (te == "Ön" ? std::string("Az Ön") : te) + " licitje áll (" + ft(a.licit_ertek) +
+               "), de a sima partit nem játsszák: ha most " + PASSZ +
+               ", nincs játék. Többhöz vegye fel a talont (két kattintás rá).";
     if (a.felvevo == a.soron && a.licitek_szama > 0)
         return (te == "Ön" ? std::string("Az Ön") : te) + " licitje áll (" + ft(a.licit_ertek) + "): " + PASSZ +
                ", és ha a többiek is passzolnak, ez lesz a játék; vagy vegye fel újra a talont, és vállaljon többet.";

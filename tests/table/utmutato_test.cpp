@@ -102,7 +102,7 @@ TEST(Utmutato, MindenkiPasszolLicit) {
         {[&] { kep_kattintas(a, f, 1); }, "Még egy lapot", 0},
         {[&] { kep_kattintas(a, f, 1); }, "Ön licitál elsőként: a „Licitálás”", 0},
         {[&] { kep_kattintas(a, f, 3); }, "Licit közben nem lehet lapot kijátszani", 0},
-        {[&] { button2_kattintas(a, f); }, "Az Ön licitje áll (1 Ft): „Passz”", 0},
+        {[&] { button2_kattintas(a, f); }, "Az Ön licitje áll (1 Ft), de a sima partit nem játsszák", 0},
         {[&] { button2_kattintas(a, f); }, "Mindenki passzolt: ebből a partiból nem lesz játék.", -1},
     };
     for (const auto& l : lepesek) {
