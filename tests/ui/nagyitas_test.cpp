@@ -23,6 +23,7 @@
 #include "ui/tform10.h"
 #include "ui/tform2.h"
 #include "ui/tform5.h"
+#include "ui/utmutato_nezet.h"
 #include "ui/tform8.h"
 
 namespace {
@@ -56,13 +57,15 @@ TEST_F(AblakTeszt, TheTableKeepsItsPlacesAtThreeSizes) {
     f->Button1->click();  // a deal: the human's hand lies face up
     std::vector<QWidget*> elemek = {f->Memo1, f->Memo2, f->Memo3, f->Memo4, f->Label1, f->Button1, f->StaticText1};
     for (int k : {1, 5, 10, 11, 12, 15, 16, 17, 18, 27, 28, 37}) elemek.push_back(f->Image[k]);
+    // Widgets of the guide, made in their own file, follow the scale as well.
+    for (int d = 0; d < 3; ++d) elemek.push_back(f->utmutato->egyenleg(d));
     std::vector<QRect> alap;
     std::vector<double> betu;
     for (QWidget* w : elemek) {
         alap.push_back(w->geometry());
         betu.push_back(w->font().pointSizeF());
     }
-    const QRect kerdes = f->SpeedButton[5]->geometry();
+    const QRect kerdes = f->SpeedButton[5]->geometry(), sor = f->utmutato->sor_cimke()->geometry();
 
     for (int eset = 0; eset < 3; ++eset) {
         SCOPED_TRACE(eset);
@@ -89,6 +92,7 @@ TEST_F(AblakTeszt, TheTableKeepsItsPlacesAtThreeSizes) {
         // The tool bar spans the window; its buttons scale from its left edge.
         EXPECT_EQ(f->ToolBar1->width(), m.width());
         helyen(f->SpeedButton[5], kerdes, s, {});
+        helyen(f->utmutato->sor_cimke(), sor, s, {});
         for (int k = 1; k <= 37; ++k) {
             if (f->Image[k]->isVisible()) rajzolt_lap(f->Image[k]);
         }
