@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QTest>
 
+#include "support/kezek.h"
+
 namespace teszt {
 
 ModalFelelo::ModalFelelo(std::function<void(QWidget*)> valasz, int ms)
@@ -52,5 +54,14 @@ void AblakTeszt::SetUp() {
 }
 
 void AblakTeszt::TearDown() { urlapok_torlese(); }
+
+void AblakTeszt::hajtott_parti(uint64_t mag) {
+    asztal_indulas(f->a, mag);
+    HajtottOra ora;
+    ora.lepes_per_ms = 50;
+    f->a.ora = ora;
+    f->felulet.szunet_ms = 5;
+    f->nezet_frissites();
+}
 
 }  // namespace teszt

@@ -46,6 +46,9 @@ class AblakTeszt : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // A whole deal from seed `mag` on a driven clock, with a 5 ms pause between
+    // computer cards, so a test plays it in moments and the same way every time.
+    void hajtott_parti(uint64_t mag);
     TForm1* f = nullptr;
 };
 

@@ -29,12 +29,7 @@ void gomb(Qt::Key k) {
 
 TEST_F(AblakTeszt, EgyTeljesPartiCsakBillentyuzettel) {
     Asztal& a = f->a;
-    asztal_indulas(a, 4242);
-    teszt::HajtottOra ora;
-    ora.lepes_per_ms = 50;
-    a.ora = ora;
-    f->felulet.szunet_ms = 5;
-    f->nezet_frissites();
+    hajtott_parti(4242);
     f->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f));
 

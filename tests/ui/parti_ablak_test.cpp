@@ -45,12 +45,7 @@ struct Naplo {
 
 TEST_F(AblakTeszt, EgyTeljesPartiAParbeszedekkel) {
     Asztal& a = f->a;
-    asztal_indulas(a, 4242);
-    teszt::HajtottOra ora;
-    ora.lepes_per_ms = 50;
-    a.ora = ora;
-    f->felulet.szunet_ms = 5;
-    f->nezet_frissites();
+    hajtott_parti(4242);
 
     Naplo n;
     ModalFelelo felelo(

@@ -56,12 +56,7 @@ void kattint(QWidget* w) {
 
 TEST_F(AblakTeszt, EgyPartiAzUtmutatoval) {
     Asztal& a = f->a;
-    asztal_indulas(a, 4242);
-    teszt::HajtottOra ora;
-    ora.lepes_per_ms = 50;
-    a.ora = ora;
-    f->felulet.szunet_ms = 5;
-    f->nezet_frissites();
+    hajtott_parti(4242);
     EXPECT_EQ(f->size(), QSize(792, 522));
 
     // Every dialog opens at one place, and the guide line speaks of it meanwhile.
