@@ -1,0 +1,35 @@
+#pragma once
+// Review and replay of a recorded deal: the table rebuilt at every step, and the
+// live table set up to play the same cards again.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/asztal.h"
+#include "review/rekord.h"
+
+// One moment of the review: the table just after a step of the record.
+struct Pillanat {
+    Asztal tabla;          // the whole table just after the step (its own `rekordok` empty)
+    std::string sor;       // the log line of this moment
+    int32_t lepes = -1;    // index into the record's steps; -1 the deal itself
+    int32_t seat = -1;     // who acted (-1 for the deal)
+    bool lap = false;      // the step played a card
+    int32_t slot = -1;     // that card's hand slot in the table before it
+};
+
+// Every moment, the deal first: element 0 is the table as dealt, element k + 1 the table
+// after step k. The table before a card step i is element i - 1's, exactly as the card
+// choice (or the hint) saw it. Empty when the record does not replay (cards that were
+// not in the hand, a step out of turn).
+std::vector<Pillanat> visszajatszas(const PartiRekord& r);
+
+// "Újrajátszás" from the start: the next "Új parti" deals the record's cards again
+// (names, balances and the game's record stay), and the computers choose anew.
+void ujrajatszas_elejerol(Asztal& a, const PartiRekord& r);
+
+// "Újrajátszás" from a moment: the live table becomes the table of `p[i]` with the
+// human on turn to play a card. Only where the human plays the next card; false
+// (and nothing touched) elsewhere.
+bool ujrajatszas_innen(Asztal& a, const std::vector<Pillanat>& p, int32_t i);
