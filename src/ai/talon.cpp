@@ -74,6 +74,18 @@ int32_t eldobasi_buntetes(const Asztal& a, const Jatekos& P, int32_t i, int32_t 
     return p;
 }
 
+void talon_atvetel(Asztal& a, int32_t taker) {
+    // The former holder no longer knows the talon, the taker does.
+    Jatekos& P = a.jatekosok[taker];
+    for (Jatekos& j : a.jatekosok) j.talonnal = 0;
+    P.talonnal = 1;
+    for (const Kartyalap& k : a.talon) {
+        a.jatekosok[a.felvevo].hol[k.szin][k.ertek] = HOL_NEM_TUDOTT;
+        P.hol[k.szin][k.ertek] = HOL_TALON;
+    }
+    a.felvevo = taker;
+}
+
 Licit talonfelvetel(Asztal& a, int32_t taker) {
     Jatekos& P = a.jatekosok[taker];
     const bool elso = a.licitek_szama == 0;
@@ -83,14 +95,7 @@ Licit talonfelvetel(Asztal& a, int32_t taker) {
     const Licit tiz = licit_valasztas(a, P);
     const Ertekeles tiz_ertekeles = mentes(a, P, tiz);
 
-    // Taking the talon: the former holder no longer knows it, the taker does.
-    for (Jatekos& j : a.jatekosok) j.talonnal = 0;
-    P.talonnal = 1;
-    for (const Kartyalap& k : a.talon) {
-        a.jatekosok[a.felvevo].hol[k.szin][k.ertek] = HOL_NEM_TUDOTT;
-        P.hol[k.szin][k.ertek] = HOL_TALON;
-    }
-    a.felvevo = taker;
+    talon_atvetel(a, taker);
 
     // The discard search over all 66 pairs of the twelve cards.
     int32_t bi = 10, bj = 11;

@@ -16,6 +16,10 @@ extern const int32_t lap_buntetes[8];
 // search (positions 0..9 hand slots, 10 and 11 the talon cards) and the bid B it gives.
 int32_t eldobasi_buntetes(const Asztal& a, const Jatekos& P, int32_t i, int32_t j, const Licit& B);
 
+// The talon goes to `taker`: the talon flags, both seats' knowledge of its two cards,
+// `felvevo`. The cards stay where they are.
+void talon_atvetel(Asztal& a, int32_t taker);
+
 // Takes the talon for `taker` (= `soron`), lays back the best two of twelve cards and
 // fixes the bid: leaves it in `jatek`, sets `adu`, `gep_adu`, `licit_ertek`, returns it.
 // The caller has found the ten-card bid worth more than `licit_ertek` (or opens the

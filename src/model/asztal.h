@@ -9,6 +9,7 @@
 
 #include "model/kartya.h"
 #include "model/licit.h"
+#include "model/parti_rekord.h"
 
 // One seat's player.
 class Jatekos {
@@ -199,6 +200,13 @@ struct Asztal {
     uint32_t parti_sorszam = 0;
     // The deals settled in this game, oldest first; the balances are their sums.
     std::vector<PartiEredmeny> naplo;
+    // The deal in progress as it goes, and the deals settled in this run (the last
+    // `REKORDOK_MAX`, oldest first), for review and replay.
+    PartiRekord rekord;
+    std::vector<PartiRekord> rekordok;
+    // Told of every recorded step; set only while a test watches or a record is
+    // replayed. Not owned.
+    LepesFigyelo* figyelo = nullptr;
 
     Veletlen rng;
     // Milliseconds of the process clock; tests drive it.
@@ -211,6 +219,7 @@ struct Asztal {
 };
 
 inline constexpr int32_t elemzes_idokorlat = 1;  // seconds
+inline constexpr size_t REKORDOK_MAX = 20;
 
 // The real process clock in milliseconds.
 int64_t valodi_ora();

@@ -23,6 +23,7 @@ public:
     int32_t szin = 0;
     int32_t ertek = 0;
     int32_t kep = 0;  // always szin * 8 + ertek
+    bool operator==(const Kartyalap&) const = default;
 };
 
 // Makes a card from suit and rank.

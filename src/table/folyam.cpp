@@ -13,10 +13,10 @@
 #include "model/osztas.h"
 #include "scoring/elszamolas.h"
 #include "scoring/statisztika.h"
-#include "scoring/statisztika.h"
 #include "table/dialogusok.h"
 #include "table/felulet.h"
 #include "table/rajzolas.h"
+#include "table/rekordolas.h"
 #include "table/utmutato.h"
 
 static_assert(sizeof(Asztal::licitek) / sizeof(Licit) == LICIT_NAPLO_MERET);
@@ -89,6 +89,17 @@ std::string szam_szoveg(double v) {
     std::ostringstream ss;
     ss << v;
     return ss.str();
+}
+
+// The declarer names a free trump suit in one of two ways, chosen at random (in a
+// replay, as recorded). Returns whether it said "Színe".
+bool adu_bejelentes(Asztal& a) {
+    if (a.adu < 0 || a.adu > 2) return false;
+    const RekordLepes* l = eloirt(a);
+    const bool szine = visszajatszas_fut(a) ? l && l->szine : veletlen(a, 2) != 0;
+    const std::string szoveg = a.jatekosok[a.soron].nev + (szine ? ": Színe " : ": Az Adu ") + szinnevek[a.adu];
+    uzenet_kiirasa(a, a.soron, szoveg);
+    return szine;
 }
 
 // After a card: the end of the deal, or whose kind of turn comes next.
@@ -256,6 +267,7 @@ void parti_inditas(Asztal& a, Felulet& f) {
     n.button2_lathato = true;
     if (!ember(a, a.soron)) a.fazis = F_LICIT_GEP;
     if (a.emberek_szama == 1 || a.emberek_szama == 3) kez_rajzolas(a, a.ember_helye, 10);
+    rekord_kezdes(a);
 
     // Step 14.
     if (ember(a, a.soron)) {
@@ -287,25 +299,48 @@ void parti_inditas(Asztal& a, Felulet& f) {
 }
 
 void gep_licitlepes(Asztal& a) {
+    using F = RekordLepes::Fajta;
     const int32_t seat = a.soron;
-    // Step 1-2.
+    // Step 1-2 (in a replay the record says whether the seat takes the talon).
     kez_rendezes(a, seat, 10);
-    Licit l = licit_valasztas(a, a.jatekosok[seat]);
+    const RekordLepes* eloirt_lepes = eloirt(a);
+    const bool ismetles = visszajatszas_fut(a);
+    if (ismetles && !eloirt_lepes) eloirt(a, F::licit, seat);  // throws: the record ends here
+    Licit l = ismetles ? Licit{} : licit_valasztas(a, a.jatekosok[seat]);
+    const bool felvesz = ismetles ? eloirt_lepes->fajta == F::lerakas
+                                  : a.licitek_szama == 0 || licit_erteke(l) > a.licit_ertek + EPS;
     // Step 3: the opening entry, or a higher bid, takes the talon.
-    if (a.licitek_szama == 0 || licit_erteke(l) > a.licit_ertek + EPS) {
+    if (felvesz) {
         a.passzok = 0;
-        l = talonfelvetel(a, seat);
+        l = ismetles ? eloirt_talonfelvetel(a, seat) : talonfelvetel(a, seat);
         kez_rendezes(a, seat, 10);
+        RekordLepes d;
+        d.fajta = F::lerakas;
+        d.seat = seat;
+        std::copy_n(a.talon, 2, d.lapok);
+        rekord_lepes(a, d);
         a.licit_ertek = licit_erteke(l);
         a.nezet.label1 = licit_szoveg(a, seat, l, false);
     } else {
         // Step 4.
+        if (ismetles) {
+            if (a.licitek_szama == 0)
+                throw VisszajatszasHiba(static_cast<int32_t>(a.rekord.lepesek.size()),
+                                        "a licitet nem lehet passzal nyitni");
+            a.adu = eloirt(a, F::licit, seat).adu;
+        }
         ++a.passzok;
         l = passz_licit();
     }
     // Step 5.
     bejegyzes_kiirasa(a, seat, licit_szoveg(a, seat, l, false));
     naplozas(a, l);
+    RekordLepes b;
+    b.fajta = F::licit;
+    b.seat = seat;
+    b.licit = l;
+    b.adu = a.adu;
+    rekord_lepes(a, b);
 }
 
 void ember_licitlepes(Asztal& a, Felulet& f) {
@@ -314,15 +349,28 @@ void ember_licitlepes(Asztal& a, Felulet& f) {
     a.uj_licit_ertek = 0.1;
     licit_dlg_passzra(a);
     a.licit_dlg.edit1 = ertek_szoveg(0.1);
+    const int32_t seat = a.soron;
+    // The talon taken up in this turn: the two cards now lying in it.
+    if (a.benyult) {
+        RekordLepes d;
+        d.fajta = RekordLepes::Fajta::lerakas;
+        d.seat = seat;
+        std::copy_n(a.talon, 2, d.lapok);
+        rekord_lepes(a, d);
+    }
     if (a.fazis == F_LICIT_EMBER) f.licit_dialogus(a);
     a.fazis = F_LICIT_EMBER;
 
-    const int32_t seat = a.soron;
     const bool pass = a.uj_licit_ertek > 0.1 - EPS && a.uj_licit_ertek < 0.1 + EPS;
+    RekordLepes lepes;
+    lepes.fajta = RekordLepes::Fajta::licit;
+    lepes.seat = seat;
+    lepes.licit = passz_licit();
     if (!pass || a.licitek_szama == 0) {
         // Step 4: a bid; the first entry is one even when it is the plain party.
         a.passzok = 0;
         const Licit l = licit_dlg_licit(a);
+        lepes.licit = l;
         const std::string szoveg = licit_szoveg(a, seat, l, false);
         a.nezet.label1 = szoveg;
         bejegyzes_kiirasa(a, seat, szoveg);
@@ -341,6 +389,7 @@ void ember_licitlepes(Asztal& a, Felulet& f) {
     licit_dlg_passzra(a);
     a.licit_dlg.edit1 = ertek_szoveg(a.licit_ertek);
     if (a.emberek_szama == 3 && !licit_lezarult(a)) kez_rajzolas(a, a.soron, 10);
+    rekord_lepes(a, lepes);
     // Step 10: the computers that follow.
     if (a.emberek_szama > 0) {
         while (!ember(a, a.soron) && !licit_lezarult(a)) gep_licitlepes(a);
@@ -364,6 +413,7 @@ void licit_vege(Asztal& a, Felulet& f) {
         n.button1_felirat = "Új parti";
         n.button2_lathato = false;
         parti_vege_naplo(a);
+        rekord_lezaras(a);
         return;
     }
     n.button1_lathato = false;
@@ -391,7 +441,7 @@ void licit_vege(Asztal& a, Felulet& f) {
     n.memo2 = a.jatekosok[0].nev;
     n.memo3 = a.jatekosok[1].nev;
     n.memo4 = a.jatekosok[2].nev;
-    adu_bemondas(a);
+    const bool szine = adu_bejelentes(a);
     for (int s = 0; s < 3; ++s) kez_rendezes(a, s, 10);
     for (const Kartyalap& t : a.talon) {
         const int tizes = (t.ertek == ASZ || t.ertek == TIZES) ? 1 : 0;
@@ -402,14 +452,15 @@ void licit_vege(Asztal& a, Felulet& f) {
         }
     }
     n.label1 = licit_szoveg(a, a.soron, a.jatek, true);
+    RekordLepes lepes;
+    lepes.fajta = RekordLepes::Fajta::adu;
+    lepes.seat = a.soron;
+    lepes.adu = a.adu;
+    lepes.szine = szine;
+    rekord_lepes(a, lepes);
 }
 
-void adu_bemondas(Asztal& a) {
-    if (a.adu < 0 || a.adu > 2) return;
-    const std::string szoveg = a.jatekosok[a.soron].nev +
-                               (veletlen(a, 2) == 0 ? ": Az Adu " : ": Színe ") + szinnevek[a.adu];
-    uzenet_kiirasa(a, a.soron, szoveg);
-}
+void adu_bemondas(Asztal& a) { adu_bejelentes(a); }
 
 void bemondasok_kiirasa(Asztal& a, Felulet& f, bool rekontra) {
     static const char* const darab[4] = {"", "egy ", "két ", "három "};
@@ -441,6 +492,13 @@ void bemondasok_kiirasa(Asztal& a, Felulet& f, bool rekontra) {
     // Step 4.
     if (!bejelentett && !kontrazott) return;
     uzenet_kiirasa(a, a.soron, szoveg);
+    RekordLepes lepes;
+    lepes.fajta = RekordLepes::Fajta::bemondas;
+    lepes.seat = a.soron;
+    lepes.licit = p.kontra;
+    lepes.negyven = p.negyven;
+    lepes.husz_db = p.husz_db;
+    rekord_lepes(a, lepes);
     if (!p.ember) {
         f.ujrarajzolas(a);
         f.uzenet(a, szoveg);
@@ -453,11 +511,33 @@ void gep_lapja(Asztal& a, Felulet& f, const LapDontes* kesz) {
     const bool indoklas = a.emberek_szama == 0 || a.emberek_szama == 3;
     const int32_t seat = a.soron;
     Jatekos& p = a.jatekosok[seat];
-    // Step 1-2.
-    int32_t slot = valasztas(a, kesz);
+    // Step 1-2 (in a replay the recorded card, after the seat's announcements).
+    const bool ismetles = visszajatszas_fut(a);
+    const RekordLepes* elotte = eloirt(a);
+    const int32_t bem = a.utes_szam == 0 && elotte && elotte->fajta == RekordLepes::Fajta::bemondas &&
+                                elotte->seat == seat
+                            ? 1
+                            : 0;
+    const int32_t lepes_sz = static_cast<int32_t>(a.rekord.lepesek.size()) + bem;
+    int32_t slot = -1;
+    if (ismetles) {
+        const RekordLepes& l = eloirt(a, RekordLepes::Fajta::lap, seat, bem);
+        a.vizsgalt_utes = a.utes_szam;
+        a.vizsgalt_lapszam = a.utes_lapszam;
+        kezben_levo(a, seat);
+        slot = tartott_slot(a, seat, l.lapok[0]);
+        if (slot < 0) throw VisszajatszasHiba(lepes_sz, "a lapja nincs a kézben");
+        a.heuferli = l.heuferli ? 1 : 0;
+        if (indoklas) std::copy_n(l.pont, 10, p.lap_pont);
+    } else {
+        slot = valasztas(a, kesz);
+    }
     // Step 3.
     if (a.utes_szam == 0) {
-        bemondas_es_kontra(a, seat);
+        if (ismetles)
+            eloirt_bemondas(a, seat);
+        else
+            bemondas_es_kontra(a, seat);
         bemondasok_kiirasa(a, f, false);
     }
     if (indoklas) a.nezet.memo1.clear();
@@ -476,16 +556,24 @@ void gep_lapja(Asztal& a, Felulet& f, const LapDontes* kesz) {
     a.vizsgalt_utes = a.utes_szam;
     a.vizsgalt_lapszam = a.utes_lapszam;
     if (slot < 0 || slot > 9 || !szabalyos_lap(a, p, slot)) {
+        if (ismetles) throw VisszajatszasHiba(lepes_sz, "a lapja nem szabályos");
         elosztas_masolas(a, p);
         lapjelolt(a, p, seat);
         slot = a.jelolt_lapok[a.utes_szam][a.utes_lapszam].lap[0];
     }
     // Step 5-7.
+    RekordLepes lepes;
+    lepes.fajta = RekordLepes::Fajta::lap;
+    lepes.seat = seat;
+    lepes.lapok[0] = p.lapok[slot];
+    lepes.heuferli = a.heuferli != 0;
+    if (indoklas) std::copy_n(p.lap_pont, 10, lepes.pont);
     lap_rogzites(a, p, slot);
     asztal_rajzolas(a);
     if (indoklas) kez_rajzolas(a, seat, 9 - a.utes_szam);
     tovabblepes(a);
     kovetkezo_fazis(a);
+    rekord_lepes(a, lepes);
 }
 
 void button1_kattintas(Asztal& a, Felulet& f, const LapDontes* kesz) {
@@ -495,6 +583,7 @@ void button1_kattintas(Asztal& a, Felulet& f, const LapDontes* kesz) {
     if (a.fazis == F_VEGE) {
         const Elszamolas e = elszamolas(a);
         naplo_bejegyzes(a, e);
+        rekord_lezaras(a);
         f.eredmeny_tabla(a, e);
         n.button1_lathato = true;
         n.button1_felirat = "Új parti";
@@ -588,11 +677,16 @@ void kep_kattintas(Asztal& a, Felulet& f, int32_t k) {
         return;
     }
     // Step 4-7.
+    RekordLepes lepes;
+    lepes.fajta = RekordLepes::Fajta::lap;
+    lepes.seat = seat;
+    lepes.lapok[0] = p.lapok[slot];
     lap_rogzites(a, p, slot);
     asztal_rajzolas(a);
     kez_rajzolas(a, seat, 9 - a.utes_szam);
     tovabblepes(a);
     kovetkezo_fazis(a);
+    rekord_lepes(a, lepes);
     // Step 8-9.
     if (a.fazis == F_JATEK_EMBER) {
         kez_rajzolas(a, a.soron, 10 - a.utes_szam);

@@ -1,0 +1,1 @@
+#include "review/rekord.h"

@@ -1,0 +1,176 @@
+// The record of a deal against the deal itself: seeded deals played through the real
+// flow (computers alone, and beside a scripted person who bids, takes the talon,
+// announces and plays) must come back table for table from their records, through
+// the kept text as well; damaged texts are refused; and both kinds of "Újrajátszás"
+// give the same cards again.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <sstream>
+
+#include "review/rekord.h"
+#include "review/visszajatszas.h"
+#include "support/szkript_felulet.h"
+#include "table/folyam.h"
+#include "table/rajzolas.h"
+
+namespace {
+
+using teszt::SzkriptFelulet;
+
+// Keeps the live table at every recorded step, as the replay keeps its own.
+struct Figyelo : LepesFigyelo {
+    std::vector<Asztal> t;
+    void rogzitve(const Asztal& a) override {
+        if (a.rekord.lepesek.empty()) t.clear();
+        t.push_back(a);
+        t.back().figyelo = nullptr;
+    }
+};
+
+// The fields that define the game at a moment, as text, so a difference reads well.
+std::string allas(const Asztal& a) {
+    std::ostringstream o;
+    for (const Jatekos& j : a.jatekosok) {
+        // Slots 10 and 11 hold the talon only while it is being laid back.
+        const int db = a.fazis == F_ELSO_DOBAS || a.fazis == F_MASODIK_DOBAS ? 13 - a.fazis : 10;
+        for (int k = 0; k < db; ++k) o << j.lapok[k].kep << ' ';
+        for (const auto& sor : j.hol)
+            for (int32_t h : sor) o << h << ' ';
+        o << "| " << int(j.talonnal) << int(j.negyven) << j.husz_db << j.bemondott << ' ';
+        for (int i = 0; i < LICIT_FLAGEK; ++i) o << int(j.kontra[i]);
+        o << ' ' << j.felvevo_tizes << ' ' << j.ellen_tizes << ' ' << j.felvevo_asz << ' ' << j.ellen_asz << ' '
+          << j.felvevo_utes << ' ' << j.ellen_utes << '\n';
+    }
+    o << "talon " << a.talon[0].kep << ' ' << a.talon[1].kep << " fazis " << a.fazis << " soron " << a.soron
+      << " felvevo " << a.felvevo << " passzok " << a.passzok << " licit " << a.licit_ertek << " benyult "
+      << int(a.benyult) << '\n';
+    for (int i = 0; i < a.licitek_szama; ++i)
+        for (int f = 0; f < LICIT_FLAGEK; ++f) o << int(a.licitek[i][f]);
+    o << '\n';
+    if (a.fazis >= F_JATEK_EMBER && a.fazis <= F_VEGE) {
+        o << "adu " << a.adu << " jatek ";
+        for (int f = 0; f < LICIT_FLAGEK; ++f) o << int(a.jatek[f]);
+        o << " utes " << a.utes_szam << '/' << a.utes_lapszam << " kezben ";
+        for (int32_t k : a.kezben) o << k << ' ';
+        for (int t = 0; t <= std::min(a.utes_szam, 9); ++t) {
+            o << "\n" << a.utes_tizes[t] << ' ' << a.utes_asz[t] << ':';
+            for (int k = 0; k < 3 && (t < a.utes_szam || k < a.utes_lapszam); ++k)
+                o << ' ' << a.utes_lapok[t][k].seat << ',' << a.utes_lapok[t][k].slot << ',' << a.utes_nyero[t][k];
+        }
+    }
+    for (const std::string& s : a.nezet.memo1) o << '\n' << s;
+    return o.str();
+}
+
+// A scripted person in seat 0: opens or passes, every third turn takes the talon and
+// bids the least that is higher, announces what the dialog allows, plays the first
+// card the rules accept.
+void ember_lep(Asztal& a, SzkriptFelulet& f, int& fordulo) {
+    if (a.fazis == F_ELSO_DOBAS || a.fazis == F_MASODIK_DOBAS) {
+        kep_kattintas(a, f, a.fazis == F_ELSO_DOBAS ? 3 : 1);
+    } else if (a.fazis == F_LICIT_EMBER && a.benyult) {
+        const double v = a.licit_ertek;
+        f.licitek.push_back(v < 0.15 ? std::vector<int>{L_PIROS} : v < 4 ? std::vector<int>{L_NEGYVEN_SZAZ}
+                                                                          : std::vector<int>{L_BETLI});
+        button1_kattintas(a, f);
+    } else if (a.fazis == F_LICIT_EMBER) {
+        if (++fordulo % 3 == 0 && a.licit_ertek < 5) {
+            talon_kattintas(a);
+            talon_kattintas(a);
+        } else {
+            button2_kattintas(a, f);
+        }
+    } else {
+        const size_t n = a.rekord.lepesek.size();
+        for (int k = 1; k <= 10 && a.rekord.lepesek.size() == n; ++k) kep_kattintas(a, f, k);
+    }
+}
+
+struct Parti {
+    PartiRekord rekord;
+    std::vector<Asztal> tablak;  // at every step, the deal first; the last one at the end
+};
+
+// Plays `db` deals from a seed; seat 0 is the scripted person when `ember`.
+std::vector<Parti> partik(uint64_t mag, bool ember, int db) {
+    Asztal a;
+    asztal_indulas(a, mag);
+    auto n = std::make_shared<int64_t>(0);
+    a.ora = [n] { return (*n)++ / 20; };
+    for (Jatekos& j : a.jatekosok) j.ember = ember && j.sorszam == 0;
+    SzkriptFelulet f;
+    for (int i = 0; i < 200; ++i) {
+        f.aduk.push_back(1 + i % 3);
+        f.bejelentesek.push_back({1, 2, 15, 5});
+    }
+    Figyelo w;
+    a.figyelo = &w;
+    std::vector<Parti> ki;
+    int fordulo = 0;
+    for (int lepes = 0; lepes < 4000 && static_cast<int>(ki.size()) < db; ++lepes) {
+        const size_t elotte = a.rekordok.size();
+        // "Eredmény" settles the deal and deals the next one in the same click.
+        std::vector<Asztal> tablak;
+        if (a.fazis == F_VEGE) tablak = w.t, tablak.push_back(a);
+        if (a.fazis == F_JATEK_GEP && f.fuggo())
+            f.fuss(a, 1);
+        else if (a.fazis == F_JATEK_EMBER || a.fazis == F_LICIT_EMBER || a.fazis == F_ELSO_DOBAS ||
+                 a.fazis == F_MASODIK_DOBAS)
+            ember_lep(a, f, fordulo);
+        else
+            button1_kattintas(a, f);
+        if (a.rekordok.size() == elotte) continue;
+        if (tablak.empty()) tablak = w.t, tablak.push_back(a);
+        ki.push_back({a.rekordok.back(), std::move(tablak)});
+    }
+    EXPECT_EQ(static_cast<int>(ki.size()), db) << "seed " << mag;
+    return ki;
+}
+
+std::vector<Parti>& minta() {
+    static std::vector<Parti> p = [] {
+        std::vector<Parti> v;
+        for (uint64_t mag : {31u, 32u, 33u}) {
+            for (Parti& x : partik(mag, false, 2)) v.push_back(std::move(x));
+            for (Parti& x : partik(mag + 10, true, 3)) v.push_back(std::move(x));
+        }
+        return v;
+    }();
+    return p;
+}
+
+TEST(Visszajatszas, RebuildsTheTableOfEveryStepOfSeededDeals) {
+    int lapok = 0, emberi = 0, passz = 0;
+    double leglassabb = 0;
+    for (const Parti& x : minta()) {
+        const auto t0 = std::chrono::steady_clock::now();
+        const std::vector<Pillanat> p = visszajatszas(x.rekord);
+        leglassabb = std::max(leglassabb, std::chrono::duration<double, std::milli>(
+                                              std::chrono::steady_clock::now() - t0).count());
+        ASSERT_EQ(p.size(), x.rekord.lepesek.size() + 1);
+        ASSERT_EQ(x.tablak.size(), p.size() + 1);
+        for (size_t k = 0; k < p.size(); ++k) {
+            // The last step is compared with the table as the deal ended.
+            const Asztal& elo = x.tablak[k + 1 == p.size() ? k + 1 : k];
+            ASSERT_EQ(allas(p[k].tabla), allas(elo)) << "step " << k << ": " << p[k].sor;
+            EXPECT_EQ(p[k].lepes, static_cast<int32_t>(k) - 1);
+            if (p[k].lap) {
+                ++lapok;
+                emberi += p[k].seat == 0 && x.rekord.ember[0];
+                const Asztal& elotte = p[k - 1].tabla;
+                EXPECT_EQ(elotte.jatekosok[p[k].seat].lapok[p[k].slot], x.rekord.lepesek[k - 1].lapok[0]);
+            }
+        }
+        passz += x.rekord.lepesek.back().fajta == RekordLepes::Fajta::licit;
+    }
+    EXPECT_GT(lapok, 300);
+    EXPECT_GT(emberi, 60);
+    EXPECT_LT(leglassabb, 50.0);
+    std::printf("%d cards replayed, %d deals passed out, slowest replay %.1f ms\n", lapok, passz, leglassabb);
+}
+
+}  // namespace
