@@ -34,6 +34,7 @@ struct Munka {
     Osszeg osszeg;        // under mx
     int32_t futo = 0;     // under mx
     uint64_t csomopontok = 0;
+    std::atomic<int64_t>* kulso_haladas = nullptr;
     std::exception_ptr hiba;
 
     // Adds a thread's counts to the sum; for the card choice, the slots still in the
@@ -73,6 +74,7 @@ struct Munka {
                         o.hozzaad(jo);
                     }
                     ++o.atnezett;
+                    if (kulso_haladas) kulso_haladas->fetch_add(1, std::memory_order_relaxed);
                     komb.leptet(kb);
                     // The card choice learns the counts every 256 distributions, not
                     // only at the end of a block, so that it stops as soon as it may.
@@ -101,16 +103,22 @@ struct Munka {
 
 Osszeg elosztasok_keresese(Asztal& a, const Allando& A, const Ter& ter, const Kombinaciok& komb,
                            const Blokkok& blokkok, int64_t hatarido, bool valodi, int32_t szalak, bool korai,
-                           uint64_t& csomopontok) {
+                           uint64_t& csomopontok, const Kulso& kulso) {
     const uint64_t osszes = komb.darab();
+    auto leallitva = [&kulso] { return kulso.leallitas && kulso.leallitas->load(std::memory_order_relaxed); };
     Osszeg osszeg;
     if (szalak <= 0) {
         // On the caller's thread, reading the clock before every distribution and at
         // every card (every 256th with the real clock), as the literal engine does.
         Kereso k(A, tabla_bitek(A.T));
-        k.ora_asztal = &a;
-        k.hatarido = hatarido;
-        k.ora_lepes = valodi ? 255 : 0;
+        k.allj = kulso.leallitas;
+        if (kulso.ora_nelkul) {
+            k.ora_lepes = 255;
+        } else {
+            k.ora_asztal = &a;
+            k.hatarido = hatarido;
+            k.ora_lepes = valodi ? 255 : 0;
+        }
         bool vege = false;
         for (uint64_t j = 0; j < blokkok.db && !vege; ++j) {
             uint64_t eleje, utan;
@@ -118,7 +126,7 @@ Osszeg elosztasok_keresese(Asztal& a, const Allando& A, const Ter& ter, const Ko
             int32_t kb[32];
             komb.kibont(eleje, kb);
             for (uint64_t r = eleje; r < utan && !vege; ++r) {
-                if (ora_olvasas(a) >= hatarido) {
+                if (leallitva() || (!kulso.ora_nelkul && ora_olvasas(a) >= hatarido)) {
                     vege = true;
                     break;
                 }
@@ -133,6 +141,7 @@ Osszeg elosztasok_keresese(Asztal& a, const Allando& A, const Ter& ter, const Ko
                     osszeg.hozzaad(jo);
                 }
                 ++osszeg.atnezett;
+                if (kulso.haladas) kulso.haladas->fetch_add(1, std::memory_order_relaxed);
                 vege = korai && osszeg.eldontott(osszes);
                 komb.leptet(kb);
             }
@@ -144,6 +153,7 @@ Osszeg elosztasok_keresese(Asztal& a, const Allando& A, const Ter& ter, const Ko
         Munka m(A, ter, komb, blokkok);
         m.osszes = osszes;
         m.korai = korai;
+        m.kulso_haladas = kulso.haladas;
         m.futo = szalak;
         std::vector<std::thread> dolgozok;
         // However this block is left (a thread that cannot start, a clock that
@@ -166,9 +176,9 @@ Osszeg elosztasok_keresese(Asztal& a, const Allando& A, const Ter& ter, const Ko
                 m.cv.wait_for(lk, valodi ? std::chrono::microseconds(2000) : std::chrono::microseconds(100));
                 if (m.futo == 0) break;
                 lk.unlock();
-                bool lejart = ora_olvasas(a) >= hatarido;
-                for (const uint64_t n = m.haladas.load(std::memory_order_relaxed); !valodi && !lejart && olvasott < n;
-                     ++olvasott)
+                bool lejart = leallitva() || (!kulso.ora_nelkul && ora_olvasas(a) >= hatarido);
+                for (const uint64_t n = m.haladas.load(std::memory_order_relaxed);
+                     !valodi && !kulso.ora_nelkul && !lejart && olvasott < n; ++olvasott)
                     lejart = ora_olvasas(a) >= hatarido;
                 lk.lock();
                 if (lejart) {

@@ -5,6 +5,7 @@
 // that they never depend on the number of threads or their timing.
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cstdint>
 #include <numeric>
@@ -148,6 +149,14 @@ struct Blokkok {
     }
 };
 
+// A count after the deal: stopped by `leallitas`, the combinations looked at added to
+// `haladas`; `ora_nelkul`: no limit, so the clock is not read at all.
+struct Kulso {
+    const std::atomic<bool>* leallitas = nullptr;
+    std::atomic<int64_t>* haladas = nullptr;
+    bool ora_nelkul = false;
+};
+
 // The distributions searched: on the caller's thread when `szalak` is 0, reading the
 // clock before every distribution and at every card (every 256th with the real
 // clock), as the literal engine does; else on that many worker threads, the caller
@@ -155,6 +164,6 @@ struct Blokkok {
 // stop. The cards played go to `csomopontok`.
 Osszeg elosztasok_keresese(Asztal& a, const Allando& A, const Ter& ter, const Kombinaciok& komb,
                            const Blokkok& blokkok, int64_t hatarido, bool valodi, int32_t szalak, bool korai,
-                           uint64_t& csomopontok);
+                           uint64_t& csomopontok, const Kulso& kulso = {});
 
 }  // namespace gyors

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <climits>
 #include <thread>
 
 #include "analysis/gyors_elosztasok.h"
@@ -136,22 +137,37 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
     const ElosztasTer x = elosztas_ter(a, rec);
     Allando A;
     Ter ter;
-    if (!elokeszites(a, rec, x, A, ter)) return variacio_literalis(a, rec, kezdet, x);
-    const int64_t hatarido = variacio_hatarido(a, kezdet);
+    if (!elokeszites(a, rec, x, A, ter)) {
+        if (!b.korlat_nelkul) return variacio_literalis(a, rec, kezdet, x);
+        // A table the fast engine does not read: the literal engine, with two humans'
+        // lack of a limit and without a stop.
+        if (b.osszes) b.osszes->fetch_add(1);
+        const int32_t emberek = a.emberek_szama;
+        a.emberek_szama = 2;
+        const ElemzesEredmeny e = variacio_literalis(a, rec, kezdet, x);
+        a.emberek_szama = emberek;
+        if (b.haladas) b.haladas->fetch_add(1);
+        if (b.vegig) *b.vegig = true;
+        return e;
+    }
+    const int64_t hatarido = b.korlat_nelkul ? LLONG_MAX : variacio_hatarido(a, kezdet);
     const Kombinaciok komb(x.U, x.N);
     const uint64_t osszes = komb.darab();
+    if (b.osszes) b.osszes->fetch_add(static_cast<int64_t>(osszes));
 
     const bool valodi = valodi_ora_e(a);
     int32_t szalak = b.szalak > 0 ? b.szalak : a.kereses_szalak;
     // Late in the deal a search takes well under a millisecond: no threads to start.
-    if (szalak <= 0 && valodi && osszes >= 8 && A.T <= 4)
+    if (szalak <= 0 && (valodi || b.korlat_nelkul) && osszes >= 8 && A.T <= 4)
         szalak = static_cast<int32_t>(std::max(1u, std::thread::hardware_concurrency()));
 
     const Blokkok blokkok(osszes, std::clamp<uint64_t>(osszes / 16, 8, 65536));
     uint64_t csomopontok = 0;
     const Osszeg osszeg =
-        elosztasok_keresese(a, A, ter, komb, blokkok, hatarido, valodi, szalak, b.korai_dontes, csomopontok);
+        elosztasok_keresese(a, A, ter, komb, blokkok, hatarido, valodi, szalak, b.korai_dontes, csomopontok,
+                            Kulso{b.leallitas, b.haladas, b.korlat_nelkul});
     a.keresett_lapok += csomopontok;
+    if (b.vegig) *b.vegig = osszeg.atnezett == osszes;
 
     // The record's rows keep the last distribution looked at, as in the literal engine.
     {
@@ -172,7 +188,7 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
     for (int32_t i = 0; i < 10; ++i) e.jo_lapok[i] = static_cast<int32_t>(osszeg.per_slot[i]);
     e.szam = static_cast<int32_t>(osszeg.kesz);
     const int32_t ido = static_cast<int32_t>((ora_olvasas(a) - kezdet) / 1000);
-    e.ido = a.emberek_szama <= 1 && ido >= elemzes_idokorlat ? -ido : ido;
+    e.ido = !b.korlat_nelkul && a.emberek_szama <= 1 && ido >= elemzes_idokorlat ? -ido : ido;
     return e;
 }
 

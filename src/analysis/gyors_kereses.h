@@ -8,6 +8,7 @@
 // search of one distribution (gyors_kereso.*), the distributions and their threads
 // (gyors_elosztasok.*); this file's source sets up a call and reads its result.
 
+#include <atomic>
 #include <cstdint>
 
 #include "model/asztal.h"
@@ -23,6 +24,17 @@ struct VariacioBeallitas {
     // the search stops once one card is left in the race. The card the choice picks
     // from the counts is the one it picks from the full counts; the counts are partial.
     bool korai_dontes = false;
+    // A count after the deal: no time limit and no clock read while it runs, so it
+    // ends only at its end or when `leallitas` is set (looked at every few
+    // milliseconds). `osszes` grows by the number of combinations of the unseen cards
+    // when the call starts, `haladas` by one per combination looked at, so one pair
+    // may serve many calls. `vegig` tells on return whether every combination was
+    // looked at. None of this changes the count itself.
+    bool korlat_nelkul = false;
+    const std::atomic<bool>* leallitas = nullptr;
+    std::atomic<int64_t>* haladas = nullptr;
+    std::atomic<int64_t>* osszes = nullptr;
+    bool* vegig = nullptr;
 };
 
 // `variacio` with explicit settings; the result does not depend on the threads.

@@ -25,10 +25,10 @@ bool Kereso::lejart() {
     if ((++csomopontok & ora_lepes) == 0) {
         if (ora_asztal) {
             if (ora_olvasas(*ora_asztal) >= hatarido) megszakitva = true;
-        } else {
-            if (haladas) haladas->fetch_add(ora_lepes + 1, std::memory_order_relaxed);
-            if (allj && allj->load(std::memory_order_relaxed)) megszakitva = true;
+        } else if (haladas) {
+            haladas->fetch_add(ora_lepes + 1, std::memory_order_relaxed);
         }
+        if (allj && allj->load(std::memory_order_relaxed)) megszakitva = true;
     }
     return megszakitva;
 }

@@ -18,7 +18,7 @@ public:
     Kereso(const Allando& a, int32_t tabla_bitek) : Allas(a), tabla(tabla_bitek) {}
 
     // Stopping: at every `ora_lepes` + 1 cards, the clock of `ora_asztal` when set,
-    // else the shared flag.
+    // and the flag `allj` when set.
     const Asztal* ora_asztal = nullptr;
     int64_t hatarido = LLONG_MAX;
     uint64_t ora_lepes = 1023;
