@@ -10,11 +10,14 @@
 
 #include "model/asztal.h"
 
-// Lets a worker stop a count and the window show how far it is.
+// Lets a worker stop a count and the window show how far it is. A count stops within
+// a few milliseconds of `leallitas`. The two counters only grow: each call adds the
+// distributions it will look at to `osszes` when it starts and one to `kesz` per
+// distribution looked at, so one of these may serve a single card or a whole review.
 struct IteletVezerles {
     std::atomic<bool> leallitas{false};
-    std::atomic<int64_t> kesz{0};    // distributions searched so far
-    std::atomic<int64_t> osszes{0};  // distributions the count will search
+    std::atomic<int64_t> kesz{0};    // distributions looked at so far
+    std::atomic<int64_t> osszes{0};  // distributions the counts started will look at
 };
 
 struct LapSzamlalas {
@@ -30,7 +33,8 @@ struct LapItelet {
     int32_t elosztasok = 0;               // out of how many distributions
     std::vector<LapSzamlalas> lapok;      // every legal card, in hand slot order
     int32_t jatszott_slot = -1;
-    std::vector<int32_t> legjobb_slotok;  // the legal cards with the highest count
+    std::vector<int32_t> legjobb_slotok;  // the legal cards with the highest count; empty
+                                          // when no card reaches the goal anywhere
 };
 
 // With every card where it really is, before the card of the seat on turn.
@@ -44,8 +48,13 @@ LapItelet lap_itelet(const Asztal& elotte, int32_t jatszott_slot, IteletVezerles
 TeljesItelet teljes_itelet(const Asztal& elotte, IteletVezerles* v = nullptr);
 
 // One plain line for a card: which card it was, in how many distributions it kept or
-// lost the goal, and which card would have done better.
+// lost the goal, and which card would have done better; then, when `t` is done, the
+// line of `teljes_sor`. Numbers are grouped by thousands with a no-break space.
 std::string itelet_sor(const Asztal& elotte, const LapItelet& l, const TeljesItelet& t);
+
+// With every card known: whether the goal could still be forced, and with which cards
+// of the seat on turn. Empty while `t` is not done.
+std::string teljes_sor(const Asztal& elotte, const TeljesItelet& t);
 
 // The first card step whose card changed whether the declarer's goal can be forced:
 // `felvevo_nyer[k]` is the full verdict before card k, the last entry after the last
