@@ -44,11 +44,11 @@ public:
         const int32_t n = lepes_szama(a);
         Pillanat m;
         if (n == 0) {
-            if (!fejlec_egyezik(a.rekord, r_)) throw VisszajatszasHiba(-1, "a játékosok vagy a lapok nem egyeznek");
+            if (!fejlec_egyezik(a.rekord, r_)) throw VisszajatszasHiba(-1, "az osztás adatai nem illenek össze");
         } else {
             if (n > static_cast<int32_t>(r_.lepesek.size()) ||
                 !(a.rekord.lepesek.back() == r_.lepesek[static_cast<size_t>(n - 1)]))
-                throw VisszajatszasHiba(n - 1, "nem az történt, amit a feljegyzés mond");
+                throw VisszajatszasHiba(n - 1, "nem úgy történik, ahogy a feljegyzés mondja");
             const RekordLepes& l = r_.lepesek[static_cast<size_t>(n - 1)];
             m.lepes = n - 1;
             m.seat = l.seat;
@@ -69,14 +69,14 @@ public:
         for (int i = 0; i < LICIT_FLAGEK; ++i) a.licit_dlg.doboz[i] = l.licit[i] != 0;
         a.uj_licit_ertek = licit_erteke(l.licit);
         a.licit_dlg.edit1 = ertek_szoveg(a.uj_licit_ertek);
-        if (!licit_kesz(a).empty()) throw VisszajatszasHiba(lepes_szama(a), "a licit nem szabályos");
+        if (!licit_kesz(a).empty()) throw VisszajatszasHiba(lepes_szama(a), "licitje nem szabályos");
     }
 
     void adu_dialogus(Asztal& a) override {
         const RekordLepes& l = eloirt(a, F::adu, a.soron);
         // The dialog's buttons: 1 "Tök", 2 "Zöld", 3 "Makk".
         static const int32_t gomb[3] = {3, 2, 1};
-        if (l.adu < MAKK || l.adu > TOK) throw VisszajatszasHiba(lepes_szama(a), "ezt az adut nem lehet választani");
+        if (l.adu < MAKK || l.adu > TOK) throw VisszajatszasHiba(lepes_szama(a), "aduja nem választható");
         adu_kattintas(a, gomb[l.adu]);
     }
 
@@ -143,9 +143,9 @@ void lepes(Asztal& a, Ujrajatszo& u) {
         case F_JATEK_GEP: button1_kattintas(a, u); break;
         case F_LICIT_EMBER:
             if (e.fajta == F::lerakas && !a.benyult) {
-                if (e.seat != a.soron) throw VisszajatszasHiba(i, "nem az a játékos lép, aki soron van");
+                if (e.seat != a.soron) throw VisszajatszasHiba(i, "nem a soron következő játékosé");
                 talon_kattintas(a);  // turned up
-                if (!a.benyult) throw VisszajatszasHiba(i, "itt nem lehet felvenni a talont");
+                if (!a.benyult) throw VisszajatszasHiba(i, "talonfelvétele itt nem lehetséges");
                 // Taken into the hand, unless it went back as it lay.
                 if (!(e.lapok[0] == a.talon[0] && e.lapok[1] == a.talon[1])) talon_kattintas(a);
             } else {
@@ -169,10 +169,10 @@ void lepes(Asztal& a, Ujrajatszo& u) {
         case F_JATEK_EMBER: {
             const RekordLepes& l = eloirt(a, F::lap, a.soron);
             const int32_t slot = tartott_slot(a, a.soron, l.lapok[0]);
-            if (slot < 0) throw VisszajatszasHiba(i, "a lapja nincs a kézben");
+            if (slot < 0) throw VisszajatszasHiba(i, "lapja nincs a kézben");
             a.vizsgalt_utes = a.utes_szam;
             a.vizsgalt_lapszam = a.utes_lapszam;
-            if (!szabalyos_lap(a, a.jatekosok[a.soron], slot)) throw VisszajatszasHiba(i, "a lapja nem szabályos");
+            if (!szabalyos_lap(a, a.jatekosok[a.soron], slot)) throw VisszajatszasHiba(i, "lapja nem szabályos");
             // The k-th picture shows the k-th card still held.
             int32_t k = 1;
             for (int32_t j = 0; j < slot; ++j)
@@ -180,7 +180,7 @@ void lepes(Asztal& a, Ujrajatszo& u) {
             kep_kattintas(a, u, k);
             break;
         }
-        default: throw VisszajatszasHiba(i, "a parti már véget ért");
+        default: throw VisszajatszasHiba(i, "a parti vége után jön");
     }
 }
 
@@ -213,7 +213,7 @@ std::vector<Pillanat> visszajatszas(const PartiRekord& r, std::string* hiba) {
     Ujrajatszo u(r);
     Asztal a;
     try {
-        if (!kezdo_tabla(a, r)) throw VisszajatszasHiba(-1, "a kiosztott lapok hibásak");
+        if (!kezdo_tabla(a, r)) throw VisszajatszasHiba(-1, "a kiosztott lapok vagy az ismert lapok hibásak");
         a.figyelo = &u;
         button1_kattintas(a, u);
         const int32_t n = static_cast<int32_t>(r.lepesek.size());
@@ -222,7 +222,7 @@ std::vector<Pillanat> visszajatszas(const PartiRekord& r, std::string* hiba) {
             const int32_t elotte = lepes_szama(a);
             lepes(a, u);
             ures = lepes_szama(a) == elotte ? ures + 1 : 0;
-            if (ures > 4) throw VisszajatszasHiba(elotte, "nem folytatható");
+            if (ures > 4) throw VisszajatszasHiba(elotte, "után a parti nem folytatható");
         }
         // The end of the deal as the table showed it: after everybody passed, the
         // click that closes the auction comes after the last step.
@@ -236,8 +236,10 @@ std::vector<Pillanat> visszajatszas(const PartiRekord& r, std::string* hiba) {
         const bool vege = h.lepes == static_cast<int32_t>(r.lepesek.size()) && !u.p.empty() &&
                           lepes_szama(a) == h.lepes;
         if (!vege) {
-            if (hiba) *hiba = h.lepes < 0 ? std::string(h.what())
-                                          : "a " + std::to_string(h.lepes + 1) + ". lépés: " + h.what();
+            if (hiba)
+                *hiba = h.lepes < 0 ? std::string(h.what())
+                                    : std::string(nevelo(h.lepes + 1)) + " " + std::to_string(h.lepes + 1) +
+                                          ". lépés " + h.what();
             return {};
         }
     }

@@ -25,7 +25,7 @@ struct Pillanat {
 // not in the hand, a step out of turn).
 std::vector<Pillanat> visszajatszas(const PartiRekord& r);
 // The same; when the record does not replay, `hiba` says at which step and why
-// ("a 12. lépés: a lapja nincs a kézben").
+// ("a 12. lépés lapja nincs a kézben").
 std::vector<Pillanat> visszajatszas(const PartiRekord& r, std::string* hiba);
 
 // "Újrajátszás" from the start: the next "Új parti" deals the record's cards again

@@ -326,7 +326,7 @@ void gep_licitlepes(Asztal& a) {
         if (ismetles) {
             if (a.licitek_szama == 0)
                 throw VisszajatszasHiba(static_cast<int32_t>(a.rekord.lepesek.size()),
-                                        "a licitet nem lehet passzal nyitni");
+                                        "passz, pedig a licitet nyitni kell");
             a.adu = eloirt(a, F::licit, seat).adu;
         }
         ++a.passzok;
@@ -526,7 +526,7 @@ void gep_lapja(Asztal& a, Felulet& f, const LapDontes* kesz) {
         a.vizsgalt_lapszam = a.utes_lapszam;
         kezben_levo(a, seat);
         slot = tartott_slot(a, seat, l.lapok[0]);
-        if (slot < 0) throw VisszajatszasHiba(lepes_sz, "a lapja nincs a kézben");
+        if (slot < 0) throw VisszajatszasHiba(lepes_sz, "lapja nincs a kézben");
         a.heuferli = l.heuferli ? 1 : 0;
         if (indoklas) std::copy_n(l.pont, 10, p.lap_pont);
     } else {
@@ -556,7 +556,7 @@ void gep_lapja(Asztal& a, Felulet& f, const LapDontes* kesz) {
     a.vizsgalt_utes = a.utes_szam;
     a.vizsgalt_lapszam = a.utes_lapszam;
     if (slot < 0 || slot > 9 || !szabalyos_lap(a, p, slot)) {
-        if (ismetles) throw VisszajatszasHiba(lepes_sz, "a lapja nem szabályos");
+        if (ismetles) throw VisszajatszasHiba(lepes_sz, "lapja nem szabályos");
         elosztas_masolas(a, p);
         lapjelolt(a, p, seat);
         slot = a.jelolt_lapok[a.utes_szam][a.utes_lapszam].lap[0];

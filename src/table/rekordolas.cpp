@@ -50,10 +50,18 @@ const RekordLepes* eloirt(const Asztal& a, int32_t elore) {
 const RekordLepes& eloirt(const Asztal& a, RekordLepes::Fajta f, int32_t seat, int32_t elore) {
     const RekordLepes* l = eloirt(a, elore);
     const int32_t i = static_cast<int32_t>(a.rekord.lepesek.size()) + elore;
-    if (!l) throw VisszajatszasHiba(i, "a feljegyzés itt véget ér, a parti nem");
-    if (l->seat != seat) throw VisszajatszasHiba(i, "nem az a játékos lép, aki soron van");
-    if (l->fajta != f) throw VisszajatszasHiba(i, "nem az a fajta lépés, amely itt következik");
+    if (!l) throw VisszajatszasHiba(i, "hiányzik");
+    if (l->seat != seat) throw VisszajatszasHiba(i, "nem a soron következő játékosé");
+    if (l->fajta != f) throw VisszajatszasHiba(i, "nem az a fajta lépés, amely itt következhet");
     return *l;
+}
+
+const char* nevelo(int64_t n) {
+    // Read aloud, 1 ("egy"), 5.. ("öt..") and 1000.. ("ezer..") begin with a vowel.
+    while (n >= 1000000) n /= 1000;
+    if (n >= 1000 && n < 2000) return "az";
+    while (n >= 10) n /= 10;
+    return n == 1 || n == 5 ? "az" : "a";
 }
 
 int32_t tartott_slot(const Asztal& a, int32_t seat, const Kartyalap& k, int32_t db) {
@@ -68,7 +76,7 @@ Licit eloirt_talonfelvetel(Asztal& a, int32_t taker) {
     const int32_t i = static_cast<int32_t>(a.rekord.lepesek.size());
     const RekordLepes& d = eloirt(a, RekordLepes::Fajta::lerakas, taker);
     const RekordLepes& b = eloirt(a, RekordLepes::Fajta::licit, taker, 1);
-    if (b.adu < 0 || b.adu > NINCS_ADU) throw VisszajatszasHiba(i + 1, "az adu nem létező szín");
+    if (b.adu < 0 || b.adu > NINCS_ADU) throw VisszajatszasHiba(i + 1, "adu színe hibás");
     Jatekos& P = a.jatekosok[taker];
     // The twelve cards: the ten held (slots 0..9) and the talon.
     Kartyalap tizenketto[12];
@@ -78,7 +86,7 @@ Licit eloirt_talonfelvetel(Asztal& a, int32_t taker) {
         return static_cast<int32_t>(std::find(tizenketto, tizenketto + 12, k) - tizenketto);
     };
     const int32_t h0 = hely(d.lapok[0]), h1 = hely(d.lapok[1]);
-    if (h0 == 12 || h1 == 12 || h0 == h1) throw VisszajatszasHiba(i, "a visszatett lap nem volt a kézben");
+    if (h0 == 12 || h1 == 12 || h0 == h1) throw VisszajatszasHiba(i, "visszatett lapja nincs a kézben");
     talon_atvetel(a, taker);
     // The kept talon cards fill the slots of the cards laid back; what lies in the talon
     // is the taker's `HOL_TALON`, his own cards his.

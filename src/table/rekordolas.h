@@ -9,7 +9,7 @@
 #include "model/asztal.h"
 
 // A record that does not fit the deal it replays: the step (-1 the deal) and why,
-// in words for the person ("a lapja nincs a kézben").
+// in words that follow "a 12. lépés" ("lapja nincs a kézben").
 struct VisszajatszasHiba : std::runtime_error {
     VisszajatszasHiba(int32_t lepes_, const std::string& ok) : std::runtime_error(ok), lepes(lepes_) {}
     int32_t lepes;
@@ -30,6 +30,9 @@ bool visszajatszas_fut(const Asztal& a);
 const RekordLepes* eloirt(const Asztal& a, int32_t elore = 0);
 // Replaying: that step, which must be of kind `f` and of `seat`; throws otherwise.
 const RekordLepes& eloirt(const Asztal& a, RekordLepes::Fajta f, int32_t seat, int32_t elore = 0);
+
+// "a" or "az", the article before the number `n` read out in Hungarian.
+const char* nevelo(int64_t n);
 
 // The slot (below `db`) of a card the seat holds; -1 when it does not hold it.
 int32_t tartott_slot(const Asztal& a, int32_t seat, const Kartyalap& k, int32_t db = 10);

@@ -174,3 +174,125 @@ TEST(Visszajatszas, RebuildsTheTableOfEveryStepOfSeededDeals) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<PartiRekord> rekordok() {
+    std::vector<PartiRekord> v;
+    for (const Parti& x : minta()) v.push_back(x.rekord);
+    return v;
+}
+
+TEST(Rekord, TheKeptTextGivesBackEveryRecord) {
+    const std::vector<PartiRekord> v = rekordok();
+    const std::string szoveg = rekordok_szoveg(v);
+    EXPECT_EQ(szoveg.substr(0, szoveg.find('\n')), "ulti-partik 1");
+    std::string hiba;
+    const auto vissza = rekordok_ertelmezes(szoveg, &hiba);
+    ASSERT_TRUE(vissza) << hiba;
+    EXPECT_TRUE(*vissza == v);
+    EXPECT_NE(rekord_cim(v[0]).find(" — "), std::string::npos) << rekord_cim(v[0]);
+}
+
+// The text with the first `mit` at or after the first `utan` replaced.
+std::string csere(std::string s, const std::string& utan, const std::string& mit, const std::string& mire) {
+    const size_t i = s.find(mit, s.find(utan));
+    if (i == std::string::npos) return "nincs ilyen: " + mit;
+    return s.replace(i, mit.size(), mire);
+}
+
+TEST(Rekord, ADamagedTextIsRefusedWithItsReason) {
+    const std::vector<PartiRekord> v = rekordok();
+    const std::string jo = rekordok_szoveg({v[0], v[3]});
+    // The second record's first card step, and a card its player does not hold.
+    const RekordLepes* elso = nullptr;
+    for (const RekordLepes& l : v[3].lepesek)
+        if (!elso && l.fajta == RekordLepes::Fajta::lap) elso = &l;
+    ASSERT_NE(elso, nullptr);
+    const int idegen = v[3].kezek[(elso->seat + 1) % 3][0].kep;
+    const std::string lap = "\nlap " + std::to_string(elso->seat) + " " + std::to_string(elso->lapok[0].kep) + " ";
+    const std::string masodik = jo.substr(jo.find("parti\n", 20));
+    const std::string eleje = jo.substr(0, jo.find("parti\n", 20));
+    struct Eset {
+        std::string szoveg, ok;
+    } esetek[] = {
+        {"ulti-partik 2" + jo.substr(13), "ismeretlen formátumú"},
+        {jo.substr(0, jo.size() - 5), "A 2. parti feljegyzése sérült: a feljegyzés vége hiányzik."},
+        {eleje + csere(masodik, "", "oszto ", "oszto 3"), "A 2. parti feljegyzése sérült: az osztó hibás"},
+        {eleje + csere(masodik, "", "\nlicit ", "\nlicitt "), "ismeretlen sor: „licitt”"},
+        {eleje + csere(masodik, "", "nev 1 ", "nev 1 \t"), "vezérlőkaraktert"},
+        {eleje + csere(masodik, "", "\nlicit 0 ", "\nlicit 0 0"), "jelzői hibásak"},
+        {eleje + csere(masodik, "", "\ntalon " + std::to_string(v[3].talon[0].kep) + " ",
+                       "\ntalon " + std::to_string(v[3].kezek[0][0].kep) + " "),
+         " szerepel."},
+        {eleje + csere(masodik, "", lap, lap.substr(0, lap.size() - 1 - std::to_string(elso->lapok[0].kep).size()) +
+                                             std::to_string(idegen) + " "),
+         "lépés lapja nincs a kézben."},
+        {eleje + csere(masodik, "", lap, "\nlap " + std::to_string((elso->seat + 1) % 3) + lap.substr(6)),
+         "lépés nem a soron következő játékosé."},
+    };
+    for (const Eset& e : esetek) {
+        std::string hiba;
+        EXPECT_FALSE(rekordok_ertelmezes(e.szoveg, &hiba)) << e.ok;
+        EXPECT_NE(hiba.find(e.ok), std::string::npos) << hiba;
+        EXPECT_EQ(hiba.find('\n'), std::string::npos);
+    }
+}
+
+TEST(Ujrajatszas, FromTheStartDealsTheSameCardsAgain) {
+    const PartiRekord& r = minta()[3].rekord;
+    Asztal a;
+    asztal_indulas(a, 99);
+    a.jatekosok[1].egyenleg = 25;
+    SzkriptFelulet f;
+    ujrajatszas_elejerol(a, r);
+    button1_kattintas(a, f);
+    PartiRekord uj = a.rekord;
+    uj.lepesek.clear();
+    PartiRekord regi = r;
+    regi.lepesek.clear();
+    regi.lezart = false;
+    EXPECT_TRUE(uj == regi);
+    EXPECT_EQ(a.jatekosok[1].egyenleg, 25);
+}
+
+TEST(Ujrajatszas, FromAMomentTheHumanPlaysOnToTheEnd) {
+    // The human's second card of a deal with a person in seat 0.
+    const Parti& x = minta()[3];
+    const std::vector<Pillanat> p = visszajatszas(x.rekord);
+    int32_t i = -1;
+    for (int32_t k = 0, db = 0; k + 1 < static_cast<int32_t>(p.size()) && i < 0; ++k)
+        if (p[k + 1].lap && p[k + 1].seat == 0 && ++db == 2) i = k;
+    ASSERT_GE(i, 0);
+    Asztal a = x.tablak.back();
+    a.naplo.push_back(PartiEredmeny{});
+    const size_t naplo = a.naplo.size();
+    a.rekordok = {x.rekord};
+    const uint32_t sorszam = a.parti_sorszam;
+    EXPECT_FALSE(ujrajatszas_innen(a, p, 0));  // the auction
+    EXPECT_FALSE(ujrajatszas_innen(a, p, static_cast<int32_t>(p.size()) - 1));  // the end
+    EXPECT_EQ(a.parti_sorszam, sorszam);
+    ASSERT_TRUE(ujrajatszas_innen(a, p, i));
+    EXPECT_EQ(allas(a), allas(p[i].tabla));
+    EXPECT_EQ(a.fazis, F_JATEK_EMBER);
+    EXPECT_EQ(a.parti_sorszam, sorszam + 1);
+    EXPECT_EQ(a.naplo.size(), naplo);
+    EXPECT_EQ(a.rekord.lepesek.size(), static_cast<size_t>(i));
+
+    SzkriptFelulet f;
+    int fordulo = 0;
+    for (int n = 0; n < 200 && a.rekordok.size() == 1; ++n) {
+        if (a.fazis == F_JATEK_GEP && f.fuggo())
+            f.fuss(a, 1);
+        else if (a.fazis == F_JATEK_EMBER)
+            ember_lep(a, f, fordulo);
+        else
+            button1_kattintas(a, f);
+    }
+    ASSERT_EQ(a.rekordok.size(), 2u);
+    const PartiRekord& uj = a.rekordok.back();
+    EXPECT_TRUE(std::equal(uj.lepesek.begin(), uj.lepesek.begin() + i, x.rekord.lepesek.begin()));
+    EXPECT_EQ(visszajatszas(uj).size(), uj.lepesek.size() + 1);
+}
+
+}  // namespace
