@@ -113,7 +113,6 @@ private:
 // The table as the record was dealt, the cards checked as a saved deal is.
 bool kezdo_tabla(Asztal& a, const PartiRekord& r) {
     asztal_indulas(a, 1);
-    a.ora = [] { return int64_t{0}; };  // nothing searches in a replay
     if (r.oszto < 0 || r.oszto > 2 || r.ember_helye < 0 || r.ember_helye > 2) return false;
     a.oszto = r.oszto;
     a.soron = (r.oszto + 1) % 3;

@@ -327,7 +327,10 @@ void gep_licitlepes(Asztal& a) {
             if (a.licitek_szama == 0)
                 throw VisszajatszasHiba(static_cast<int32_t>(a.rekord.lepesek.size()),
                                         "passz, pedig a licitet nyitni kell");
-            a.adu = eloirt(a, F::licit, seat).adu;
+            const RekordLepes& l = eloirt(a, F::licit, seat);
+            if (l.adu < 0 || l.adu > NINCS_ADU)
+                throw VisszajatszasHiba(static_cast<int32_t>(a.rekord.lepesek.size()), "adu színe hibás");
+            a.adu = l.adu;
         }
         ++a.passzok;
         l = passz_licit();

@@ -77,6 +77,9 @@ Licit eloirt_talonfelvetel(Asztal& a, int32_t taker) {
     const RekordLepes& d = eloirt(a, RekordLepes::Fajta::lerakas, taker);
     const RekordLepes& b = eloirt(a, RekordLepes::Fajta::licit, taker, 1);
     if (b.adu < 0 || b.adu > NINCS_ADU) throw VisszajatszasHiba(i + 1, "adu színe hibás");
+    // Only a higher bid takes the talon once the auction is open.
+    if (a.licitek_szama > 0 && !(licit_erteke(b.licit) > a.licit_ertek + 1e-9))
+        throw VisszajatszasHiba(i + 1, "licitje nem magasabb az eddiginél");
     Jatekos& P = a.jatekosok[taker];
     // The twelve cards: the ten held (slots 0..9) and the talon.
     Kartyalap tizenketto[12];

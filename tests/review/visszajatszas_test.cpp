@@ -66,8 +66,8 @@ std::string allas(const Asztal& a) {
     return o.str();
 }
 
-// A scripted person in seat 0: opens or passes, every third turn takes the talon and
-// bids the least that is higher, announces what the dialog allows, plays the first
+// A scripted person in seat 0: opens or passes, every third turn takes the talon (or
+// only turns it up) and bids the least that is higher, announces what the dialog allows, plays the first
 // card the rules accept.
 void ember_lep(Asztal& a, SzkriptFelulet& f, int& fordulo) {
     if (a.fazis == F_ELSO_DOBAS || a.fazis == F_MASODIK_DOBAS) {
@@ -80,7 +80,7 @@ void ember_lep(Asztal& a, SzkriptFelulet& f, int& fordulo) {
     } else if (a.fazis == F_LICIT_EMBER) {
         if (++fordulo % 3 == 0 && a.licit_ertek < 5) {
             talon_kattintas(a);
-            talon_kattintas(a);
+            if (fordulo % 2 == 0) talon_kattintas(a);  // else only turned up, and bid on
         } else {
             button2_kattintas(a, f);
         }
@@ -145,12 +145,11 @@ std::vector<Parti>& minta() {
 
 TEST(Visszajatszas, RebuildsTheTableOfEveryStepOfSeededDeals) {
     int lapok = 0, emberi = 0, passz = 0;
-    double leglassabb = 0;
+    std::vector<double> ido;
     for (const Parti& x : minta()) {
         const auto t0 = std::chrono::steady_clock::now();
         const std::vector<Pillanat> p = visszajatszas(x.rekord);
-        leglassabb = std::max(leglassabb, std::chrono::duration<double, std::milli>(
-                                              std::chrono::steady_clock::now() - t0).count());
+        ido.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
         ASSERT_EQ(p.size(), x.rekord.lepesek.size() + 1);
         ASSERT_EQ(x.tablak.size(), p.size() + 1);
         for (size_t k = 0; k < p.size(); ++k) {
@@ -169,8 +168,10 @@ TEST(Visszajatszas, RebuildsTheTableOfEveryStepOfSeededDeals) {
     }
     EXPECT_GT(lapok, 300);
     EXPECT_GT(emberi, 60);
-    EXPECT_LT(leglassabb, 50.0);
-    std::printf("%d cards replayed, %d deals passed out, slowest replay %.1f ms\n", lapok, passz, leglassabb);
+    std::sort(ido.begin(), ido.end());
+    EXPECT_LT(ido.back(), 50.0);
+    std::printf("%d cards replayed, %d deals passed out; a deal's replay: median %.2f ms, slowest %.2f ms\n",
+                lapok, passz, ido[ido.size() / 2], ido.back());
 }
 
 }  // namespace
