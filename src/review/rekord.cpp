@@ -145,7 +145,7 @@ PartiRekord rekord_olvasas(Olvaso& o) {
             r.talon[1] = lap(w[2]);
             van[4] = true;
         } else if (k == "tudas") {
-            darab(w, 5);
+            darab(w, 4);
             tudas.push_back(w);
         } else if (k == "lezart") {
             darab(w, 2);

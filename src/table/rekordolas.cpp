@@ -57,11 +57,13 @@ const RekordLepes& eloirt(const Asztal& a, RekordLepes::Fajta f, int32_t seat, i
 }
 
 const char* nevelo(int64_t n) {
-    // Read aloud, 1 ("egy"), 5.. ("öt..") and 1000.. ("ezer..") begin with a vowel.
-    while (n >= 1000000) n /= 1000;
-    if (n >= 1000 && n < 2000) return "az";
+    // Read aloud, "egy", "öt..", "ötven..", "ötszáz.." and "ezer.." begin with a vowel;
+    // above a thousand the leading group is read first.
+    for (; n >= 1000; n /= 1000)
+        if (n < 2000) return "az";
+    if (n == 1) return "az";
     while (n >= 10) n /= 10;
-    return n == 1 || n == 5 ? "az" : "a";
+    return n == 5 ? "az" : "a";
 }
 
 int32_t tartott_slot(const Asztal& a, int32_t seat, const Kartyalap& k, int32_t db) {

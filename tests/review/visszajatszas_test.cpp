@@ -16,6 +16,8 @@
 #include "support/szkript_felulet.h"
 #include "table/folyam.h"
 #include "table/rajzolas.h"
+#include "table/rekordolas.h"
+#include "table/szerkeszto.h"
 
 namespace {
 
@@ -95,8 +97,10 @@ struct Parti {
     std::vector<Asztal> tablak;  // at every step, the deal first; the last one at the end
 };
 
-// Plays `db` deals from a seed; seat 0 is the scripted person when `ember`.
-std::vector<Parti> partik(uint64_t mag, bool ember, int db) {
+// Plays `db` deals from a seed; seat 0 is the scripted person when `ember`. With
+// `szerkesztett` the first deal is laid out in the deal editor: the first bidder's
+// hand and the talon from the top of the deck, the rest at random.
+std::vector<Parti> partik(uint64_t mag, bool ember, int db, bool szerkesztett = false) {
     Asztal a;
     asztal_indulas(a, mag);
     auto n = std::make_shared<int64_t>(0);
@@ -106,6 +110,11 @@ std::vector<Parti> partik(uint64_t mag, bool ember, int db) {
     for (int i = 0; i < 200; ++i) {
         f.aduk.push_back(1 + i % 3);
         f.bejelentesek.push_back({1, 2, 15, 5});
+    }
+    if (szerkesztett) {
+        szerkeszto_nyitas(a);
+        for (int32_t k = 0; k < 12; ++k) szerkeszto_valasztas(a, k / 8, k % 8);
+        EXPECT_EQ(szerkeszto_kesz(a), SzerkKesz::Bezar);
     }
     Figyelo w;
     a.figyelo = &w;
@@ -138,6 +147,7 @@ std::vector<Parti>& minta() {
             for (Parti& x : partik(mag, false, 2)) v.push_back(std::move(x));
             for (Parti& x : partik(mag + 10, true, 3)) v.push_back(std::move(x));
         }
+        for (Parti& x : partik(51, true, 1, true)) v.push_back(std::move(x));
         return v;
     }();
     return p;
@@ -190,7 +200,7 @@ TEST(Rekord, TheKeptTextGivesBackEveryRecord) {
     EXPECT_EQ(szoveg.substr(0, szoveg.find('\n')), "ulti-partik 1");
     std::string hiba;
     const auto vissza = rekordok_ertelmezes(szoveg, &hiba);
-    ASSERT_TRUE(vissza) << hiba;
+    ASSERT_TRUE(vissza.has_value()) << hiba;
     EXPECT_TRUE(*vissza == v);
     EXPECT_NE(rekord_cim(v[0]).find(" — "), std::string::npos) << rekord_cim(v[0]);
 }
@@ -297,3 +307,8 @@ TEST(Ujrajatszas, FromAMomentTheHumanPlaysOnToTheEnd) {
 }
 
 }  // namespace
+
+TEST(Rekord, TheArticleBeforeANumberFollowsHowItIsRead) {
+    for (int64_t n : {1, 5, 50, 55, 500, 1000, 1999, 5000, 1000000}) EXPECT_STREQ(nevelo(n), "az") << n;
+    for (int64_t n : {2, 10, 16, 100, 150, 2000, 15000}) EXPECT_STREQ(nevelo(n), "a") << n;
+}
