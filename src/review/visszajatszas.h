@@ -20,16 +20,19 @@ struct Pillanat {
 };
 
 // Every moment, the deal first: element 0 is the table as dealt, element k + 1 the table
-// after step k. The table before a card step i is element i - 1's, exactly as the card
-// choice (or the hint) saw it. Empty when the record does not replay (cards that were
-// not in the hand, a step out of turn).
+// after step k. For a card shown by element j, element j - 1 holds the table its player
+// chose from, as the card choice (or the hint) saw it: card tracking, counters, trick
+// tables, phase, seat on turn and log. (A computer's announcements at its first card
+// come just before the card, though it chose the card first.) Empty when the record
+// does not replay (cards that were not in the hand, a step out of turn). No search runs.
 std::vector<Pillanat> visszajatszas(const PartiRekord& r);
 // The same; when the record does not replay, `hiba` says at which step and why
 // ("a 12. lépés lapja nincs a kézben").
 std::vector<Pillanat> visszajatszas(const PartiRekord& r, std::string* hiba);
 
 // "Újrajátszás" from the start: the next "Új parti" deals the record's cards again
-// (names, balances and the game's record stay), and the computers choose anew.
+// (names, balances and the game's record stay), and the computers choose anew. A deal
+// still running is dropped first, as the tool bar's "Új parti" drops it.
 void ujrajatszas_elejerol(Asztal& a, const PartiRekord& r);
 
 // "Újrajátszás" from a moment: the live table becomes the table of `p[i]` with the
