@@ -5,6 +5,7 @@
 
 #include "ui/adat_mappa.h"
 #include "ui/megorzes.h"
+#include "ui/rekord_fajl.h"
 #include "ui/tform1.h"
 #include "ui/urlapok.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     UltiAlkalmazas app(argc, argv);
     sugo_fajl() = QString::fromUtf8(SUGO_FAJL);
     megorzes_fajl() = megorzes_alap_fajl();
+    rekordok_fajl() = rekordok_alap_fajl();
     app.setWindowIcon(QIcon(adat_utvonal("kartya/ikon.png")));
     try {
         urlapok_letrehozasa();

@@ -40,6 +40,7 @@
 #include "ui/utes_nezo.h"
 #include "ui/utmutato_nezet.h"
 #include "ui/urlapok.h"
+#include "ui/visszanezes_ablak.h"
 
 namespace {
 
@@ -103,6 +104,7 @@ TForm1::TForm1(QWidget* szulo) : QMainWindow(szulo) {
     eszkoztar_epites();
     billentyu_menuk(*this);
     statisztika_menu(*this);
+    visszanezes_menu(*this);
     utes_nezo = new UtesNezo(
         this, Tabla,
         [this] { return Image[15]->geometry().united(Image[16]->geometry()).united(Image[17]->geometry()); },
@@ -119,6 +121,7 @@ TForm1::TForm1(QWidget* szulo) : QMainWindow(szulo) {
     asztal_indulas(a, static_cast<uint64_t>(std::time(nullptr)));
     // What an earlier run kept; a window put back in its place is not centred.
     kozepre_teve_ = megorzes.visszatoltes();
+    rekord_megorzes.visszatoltes(a, this);
     ablak_indulas(a);
     nezet_frissites();
 }
@@ -336,6 +339,7 @@ void TForm1::kezel(const std::function<void()>& kezelo) {
     kereses.elavultak_leallitasa(a);
     nezet_frissites();
     megorzes.frissites();
+    rekord_megorzes.frissites(a);
 }
 
 void TForm1::kereses_erkezett() {

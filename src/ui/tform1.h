@@ -11,6 +11,7 @@
 #include "ui/hatter_kereses.h"
 #include "ui/megorzes.h"
 #include "ui/qt_felulet.h"
+#include "ui/rekord_fajl.h"
 
 class QAction;
 class QLabel;
@@ -38,9 +39,13 @@ public:
     Megorzes megorzes{*this};
     // Picking and playing cards from the keyboard.
     Billentyuk billentyuk{*this};
+    // The last deals' records kept between runs.
+    RekordMegorzes rekord_megorzes;
 
     // Copies `a.nezet` onto the widgets: pictures, visibility, texts, buttons, hint.
     void nezet_frissites();
+    // Runs a handler, then shows the table as the core left it.
+    void kezel(const std::function<void()>& kezelo);
 
     // The table's scale in percent (100: the table of 792 x 504); setting it gives
     // the window the size of that scale ("Nagyítás").
@@ -143,8 +148,6 @@ private:
     void menu_epites();
     void eszkoztar_epites();
     void asztal_epites();
-    // Runs a handler, then shows the table as the core left it.
-    void kezel(const std::function<void()>& kezelo);
     // A card choice came back from its worker: the hint, or the computer's card.
     void kereses_erkezett();
     // The hint beside "?" and its card marked, or neither.

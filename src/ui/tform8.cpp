@@ -7,8 +7,10 @@
 
 #include "model/asztal.h"
 #include "scoring/elszamolas.h"
+#include "ui/tform1.h"
 #include "ui/tform10.h"
 #include "ui/urlapok.h"
+#include "ui/visszanezes_ablak.h"
 
 namespace {
 
@@ -55,6 +57,13 @@ TForm8::TForm8(QWidget* szulo) : QDialog(szulo) {
     Button2->setGeometry(8, 208, 97, 33);
     connect(Button2, &QPushButton::clicked, this, &TForm8::Button2Click);
 
+    // Beside "Ütések": the deal step by step, with the verdict of each card.
+    Button3 = new QPushButton(QString::fromUtf8("Visszanézés"), this);
+    Button3->setObjectName("Button3");
+    Button3->setGeometry(113, 208, 110, 33);
+    Button3->setToolTip(QString::fromUtf8("A parti lépésről lépésre, minden lap ítéletével"));
+    connect(Button3, &QPushButton::clicked, this, &TForm8::Button3Click);
+
     Button1 = new QPushButton(QString::fromUtf8("Kész"), this);
     Button1->setObjectName("Button1");
     Button1->setGeometry(536, 208, 97, 33);
@@ -64,6 +73,7 @@ TForm8::TForm8(QWidget* szulo) : QDialog(szulo) {
 
 void TForm8::kitoltes(const Asztal& a, const Elszamolas& e) {
     asztal_ = &a;
+    Button3->setEnabled(!a.rekordok.empty());
     QLabel* cimkek[3] = {Label1, Label2, Label3};
     QPlainTextEdit* memok[3] = {Memo1, Memo2, Memo3};
     for (int s = 0; s < 3; ++s) {
@@ -81,4 +91,8 @@ void TForm8::Button2Click() {
     if (!f || !asztal_) return;
     f->kitoltes(utesek_gyujtese(*asztal_));
     f->exec();
+}
+
+void TForm8::Button3Click() {
+    if (TForm1* f = urlapok().Form1) visszanezes(*f, this);
 }

@@ -27,9 +27,11 @@ public:
     QPlainTextEdit* Memo3;
     QPushButton* Button1;  // "Kész"
     QPushButton* Button2;  // "Ütések"
+    QPushButton* Button3;  // "Visszanézés"
 
     void Button1Click();
     void Button2Click();
+    void Button3Click();
 
 private:
     const Asztal* asztal_ = nullptr;

@@ -16,7 +16,10 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QProgressBar>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "scoring/elszamolas.h"
 #include "scoring/lejatszas.h"
@@ -34,6 +37,7 @@
 #include "ui/tform9.h"
 #include "ui/statisztika_ablak.h"
 #include "ui/urlapok.h"
+#include "ui/visszanezes_ablak.h"
 
 namespace {
 
@@ -59,6 +63,8 @@ void mellette(QWidget* d) {
     if (d->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).save(ut)) std::printf("%s\n", qPrintable(ut));
 }
 
+void visszanezes_kepe(VisszanezesAblak* d);
+
 // Answers each dialog as a player would; the first announcements dialog and the
 // result table are photographed on the way.
 void valasz(QWidget* w) {
@@ -81,7 +87,14 @@ void valasz(QWidget* w) {
         d->Button1->click();
     } else if (auto* d = qobject_cast<TForm8*>(w)) {
         ment(d, "eredmeny.png");
-        d->Button1->click();
+        static bool visszanezve = false;
+        if (!visszanezve && d->Button3->isEnabled()) {
+            visszanezve = true;
+            d->Button3->click();
+        }
+        if (d->isVisible()) d->Button1->click();
+    } else if (auto* d = qobject_cast<VisszanezesAblak*>(w)) {
+        visszanezes_kepe(d);
     } else if (auto* d = qobject_cast<StatisztikaAblak*>(w)) {
         ment(d, "statisztika.png");
         d->accept();
@@ -91,6 +104,25 @@ void valasz(QWidget* w) {
     } else {
         w->close();
     }
+}
+
+// The review at the card that turned the deal (or the human's last counted card),
+// once the verdicts of tricks 2-9 are in.
+void visszanezes_kepe(VisszanezesAblak* d) {
+    static bool bent = false;
+    if (bent) return;
+    bent = true;
+    (void)QTest::qWaitFor([d] { return !d->munkak().fut() || d->Haladas->text().contains(QString::fromUtf8("elosztás")); }, 60000);
+    var(300);
+    ment(d, "visszanezes_eleje.png");
+    int cel = -1;
+    for (const auto& [elem, l] : d->lap_iteletek()) cel = std::max(cel, elem - 1);
+    if (const char* m = std::getenv("ULTI_VISSZANEZES_LEPES")) cel = std::atoi(m);
+    d->ugras(cel);
+    var(300);
+    ment(d, "visszanezes.png");
+    d->reject();
+    bent = false;
 }
 
 // The human on turn plays the first card the rules allow.
@@ -175,6 +207,22 @@ int main(int argc, char** argv) {
     }
     var(300);
     ment(f, "vege.png");
+    // The deal settled ("Eredmény"), reviewed from the "Játék" menu.
+    std::vector<PartiRekord> rekordok;
+    if (a.fazis == F_VEGE) {
+        const int32_t soron = a.soron;
+        const auto jatekosok = a.jatekosok;
+        QTest::mouseClick(f->Button1, Qt::LeftButton);
+        var(300);
+        rekordok = a.rekordok;
+        if (QAction* t = f->findChild<QAction*>("Visszanezes1")) t->trigger();
+        var(300);
+        // Back to the finished deal for the pictures below.
+        asztal_indulas(a, 20261208);
+        a.fazis = F_VEGE;
+        a.soron = soron;
+        for (int s = 0; s < 3; ++s) a.jatekosok[s] = jatekosok[s];
+    }
     // A meld announcement as the core writes it, in the log and the name box (the
     // right-hand player, as if at his first card).
     if (a.fazis == F_VEGE) {

@@ -1,0 +1,193 @@
+// The review window over a deal played through the main window: every step shown
+// as the core replays it, the verdicts' marks as the core counts them, the workers
+// stopped when the window closes, and a damaged records file refused.
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "ablak_teszt.h"
+#include "review/itelet.h"
+#include "review/visszajatszas.h"
+#include "ui/kattinthato.h"
+#include "ui/rekord_fajl.h"
+#include "ui/tform2.h"
+#include "ui/tform5.h"
+#include "ui/tform6.h"
+#include "ui/tform7.h"
+#include "ui/tform8.h"
+#include "ui/visszanezes_ablak.h"
+
+namespace {
+
+using teszt::AblakTeszt;
+using teszt::ModalFelelo;
+
+// The deal of seed 4242 through the windows: the human opens "Négy Ász" and passes
+// after, plays the first card he may; the result table opens `tabla` on it.
+void parti_lejatszasa(TForm1* f, const std::function<void(TForm8*)>& tabla) {
+    Asztal& a = f->a;
+    ModalFelelo felelo(
+        [&](QWidget* w) {
+            if (auto* d = qobject_cast<TForm5*>(w)) {
+                if (!d->CheckBox[6]->isChecked()) d->CheckBox[6]->click();
+                d->Button1->click();
+            } else if (auto* d = qobject_cast<TForm6*>(w)) {
+                d->RadioButton[1]->click();
+                d->Button1->click();
+            } else if (auto* d = qobject_cast<TForm7*>(w)) {
+                d->Button1->click();
+            } else if (auto* d = qobject_cast<TForm2*>(w)) {
+                d->Button1->click();
+            } else if (auto* d = qobject_cast<TForm8*>(w)) {
+                tabla(d);
+                if (d->isVisible()) d->Button1->click();
+            }
+        },
+        300000);
+    f->Button1->click();
+    QTest::mouseClick(f->Image[1], Qt::LeftButton);
+    QTest::mouseClick(f->Image[1], Qt::LeftButton);
+    f->Button1->click();
+    QElapsedTimer ido;
+    ido.start();
+    while (a.fazis == F_LICIT_EMBER && ido.elapsed() < 20000) f->Button2->click();
+    while (a.fazis != F_VEGE && ido.elapsed() < 60000) {
+        if (a.fazis != F_JATEK_EMBER) {
+            QTest::qWait(5);
+            continue;
+        }
+        const int32_t t = a.utes_szam, p = a.utes_lapszam;
+        for (int k = 1; k <= 10 - t && a.utes_szam == t && a.utes_lapszam == p; ++k)
+            QTest::mouseClick(f->Image[k], Qt::LeftButton);
+    }
+    ASSERT_EQ(a.fazis, F_VEGE);
+    f->Button1->click();  // "Eredmény"
+}
+
+// The review's slots of row `r` as shown.
+std::vector<int> sor_slotjai(VisszanezesAblak* w, int r) {
+    std::vector<int> v;
+    for (Kattinthato* k : w->Lapok[r])
+        if (!k->isHidden()) v.push_back(k->property("slot").toInt());
+    return v;
+}
+
+TEST_F(AblakTeszt, VisszanezesLeprolLepreAMagElottEsBezarasraLeall) {
+    hajtott_parti(4242);
+    bool latta = false;
+    parti_lejatszasa(f, [&](TForm8* d) {
+        ASSERT_TRUE(d->Button3->isEnabled());
+        latta = true;
+        ModalFelelo felelo([&](QWidget* w) {
+            auto* v = qobject_cast<VisszanezesAblak*>(w);
+            ASSERT_NE(v, nullptr) << w->windowTitle().toStdString();
+            QElapsedTimer ido;
+            ido.start();
+            const PartiRekord& r = *v->rekord();
+            const std::vector<Pillanat> p = visszajatszas(r);
+            ASSERT_EQ(p.size(), v->pillanatok().size());
+            std::vector<int> kartyak;
+            for (int i = 1; i < static_cast<int>(p.size()); ++i)
+                if (p[i].lap) kartyak.push_back(i);
+            ASSERT_EQ(kartyak.size(), 30u) << "a deal of ten tricks";
+
+            // Tricks 2-9 come first: the human's cards and every full verdict there.
+            auto elso_korok = [&] {
+                for (size_t k = 6; k < kartyak.size(); ++k)
+                    if (p[kartyak[k]].seat == r.ember_helye && !v->lap_iteletek().count(kartyak[k])) return false;
+                return true;
+            };
+            ASSERT_TRUE(QTest::qWaitFor(elso_korok, 60000));
+            const qint64 ms_2_9 = ido.elapsed();
+            // Tricks 0-1 count on, and the bar says how far.
+            ASSERT_TRUE(QTest::qWaitFor([&] { return v->Haladas->text().contains(QString::fromUtf8("elosztás")); }, 5000));
+            std::printf("[ review ] tricks 2-9: %lld ms; progress of tricks 0-1: %s\n", static_cast<long long>(ms_2_9),
+                        v->Haladas->text().toUtf8().constData());
+            EXPECT_LT(ms_2_9, 20000);
+
+            // Every step by the keyboard: the hands as the core replays them, and
+            // where a verdict has come, its marks as the core counts them.
+            QTest::keyClick(v, Qt::Key_End);
+            EXPECT_EQ(v->most(), static_cast<int>(p.size()) - 1);
+            QTest::keyClick(v, Qt::Key_Home);
+            int jelolt = 0;
+            for (int i = 0; i < static_cast<int>(p.size()); ++i) {
+                ASSERT_EQ(v->most(), i);
+                for (int sor = 0; sor < 3; ++sor) {
+                    const int s = (r.ember_helye + 2 - sor) % 3;
+                    std::vector<int> kez;
+                    for (int k = 0; k < 10; ++k) {
+                        const Kartyalap& c = p[i].tabla.jatekosok[s].lapok[k];
+                        if (p[i].tabla.jatekosok[s].hol[c.szin][c.ertek] == s) kez.push_back(k);
+                    }
+                    ASSERT_EQ(sor_slotjai(v, sor), kez) << "moment " << i << ", row " << sor;
+                }
+                const auto l = v->lap_iteletek().find(i + 1);
+                if (l != v->lap_iteletek().end() && l->first > kartyak[5]) {
+                    const LapItelet mag = lap_itelet(p[i].tabla, p[i + 1].slot);
+                    const int sor = (r.ember_helye + 2 - p[i + 1].seat) % 3;
+                    for (int j = 0; j < 10; ++j) {
+                        if (v->Lapok[sor][j]->isHidden()) continue;
+                        const int slot = v->Lapok[sor][j]->property("slot").toInt();
+                        const bool legjobb = std::count(mag.legjobb_slotok.begin(), mag.legjobb_slotok.end(), slot);
+                        EXPECT_EQ(!v->Legjobb[sor][j]->isHidden(), legjobb) << "moment " << i << " slot " << slot;
+                        EXPECT_EQ(!v->Jatszott[sor][j]->isHidden(), slot == p[i + 1].slot);
+                    }
+                    ++jelolt;
+                }
+                QTest::keyClick(v, Qt::Key_Right);
+            }
+            EXPECT_GT(jelolt, 0);
+
+            // Closed while tricks 0-1 still count: the workers stop at once.
+            ASSERT_TRUE(v->munkak().fut());
+            QElapsedTimer zar;
+            zar.start();
+            QTest::keyClick(v, Qt::Key_Escape);
+            EXPECT_FALSE(v->isVisible());
+            EXPECT_FALSE(v->munkak().fut());
+            std::printf("[ review ] closed with counts running in %lld ms\n", static_cast<long long>(zar.elapsed()));
+            EXPECT_LT(zar.elapsed(), 2000);
+        }, 120000);
+        d->Button3->click();
+        EXPECT_EQ(felelo.megvalaszolt(), 1);
+    });
+    EXPECT_TRUE(latta);
+}
+
+TEST_F(AblakTeszt, SerultRekordFajlUzenetetAdEsAJatekMegy) {
+    QTemporaryDir mappa;
+    const QString fajl = mappa.filePath("rekordok.txt");
+    QFile ki(fajl);
+    ASSERT_TRUE(ki.open(QIODevice::WriteOnly));
+    ki.write("ez nem rekord\n");
+    ki.close();
+    rekordok_fajl() = fajl;
+    QString uzenet;
+    {
+        ModalFelelo felelo([&](QWidget* w) {
+            auto* m = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(m, nullptr);
+            uzenet = m->text();
+            m->accept();
+        });
+        f->rekord_megorzes.visszatoltes(f->a, f);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !uzenet.isEmpty(); }, 3000));
+    }
+    rekordok_fajl().clear();
+    EXPECT_TRUE(uzenet.contains("rekordok.txt")) << uzenet.toStdString();
+    EXPECT_TRUE(f->a.rekordok.empty());
+    // The game goes on.
+    f->Button1->click();
+    EXPECT_NE(f->a.fazis, F_NINCS_PARTI);
+}
+
+}  // namespace
