@@ -21,6 +21,7 @@
 
 #include "model/asztal.h"
 #include "review/rekord.h"
+#include "table/rajzolas.h"
 #include "ui/elrendezes.h"
 #include "ui/kattinthato.h"
 #include "ui/rekord_fajl.h"
@@ -290,6 +291,7 @@ void VisszanezesAblak::epites() {
     Vonal = new IdoVonal(Szoba);
     Vonal->setGeometry(16, 544, 968, 28);
     connect(Vonal, &IdoVonal::valasztott, this, [this](int k) {
+        if (!p_) return;
         const Ertekeles& e = ert();
         ugras(k < static_cast<int>(e.kartyak.size()) ? e.kartyak[k] - 1 : static_cast<int>(e.p->size()) - 1);
     });
@@ -409,6 +411,7 @@ void VisszanezesAblak::parti_valasztas(int index) {
     p_ = ert().p;
     // The verdicts of the deal shown are counted; those of another deal are kept.
     munkak_.uj_parti(p_);
+    leallitva_ = false;
     munkak_.sorba(hianyzo_feladatok());
     most_ = 0;
     mutatas();
@@ -444,6 +447,7 @@ void VisszanezesAblak::ugras(int i) {
 }
 
 void VisszanezesAblak::mutatas() {
+    if (!p_ || valasztott_ < 0) return;
     const std::vector<Pillanat>& p = *p_;
     const Pillanat& m = p[most_];
     const Asztal& t = m.tabla;
@@ -645,16 +649,16 @@ void VisszanezesAblak::gombok_frissites() {
                                          : var          ? "Ennek a lapnak az ítélete most számolódik"
                                                         : "A következő lap ítélete abból, amit a játékosa akkor tudott"));
 
-    // Playing again belongs to the table's flow: between deals, or from the result table.
+    // Playing again belongs to the table's flow: from the result table, between deals,
+    // or instead of a deal just dealt.
     const PartiRekord* r = rekord();
-    const int fazis = f_.a.fazis;
-    const bool szabad = fazis == F_NINCS_PARTI || (eredmenybol_ && fazis == F_VEGE);
+    const bool szabad = eredmenybol_ ? f_.a.fazis == F_VEGE : ujrajatszhato(f_.a);
+    const char* miert = "Parti közben nem lehet: előbb fejezze be a mostani partit";
     Elejerol->setEnabled(szabad);
-    Elejerol->setToolTip(QString::fromUtf8(szabad ? "Ugyanezek a lapok újra kiosztva; a gépek újra döntenek"
-                                                  : "Parti közben nem lehet: előbb fejezze be a mostani partit"));
+    Elejerol->setToolTip(QString::fromUtf8(szabad ? "Ugyanezek a lapok újra kiosztva; a gépek újra döntenek" : miert));
     const bool ember_lapja = kovetkezo_lap && r && p[most_ + 1].seat == r->ember_helye && r->emberek_szama == 1;
     Innen->setEnabled(szabad && ember_lapja);
-    Innen->setToolTip(!szabad ? QString::fromUtf8("Parti közben nem lehet: előbb fejezze be a mostani partit")
+    Innen->setToolTip(!szabad ? QString::fromUtf8(miert)
                       : ember_lapja
                           ? QString::fromUtf8("Ebből a helyzetből Ön választ újra lapot")
                           : QString::fromUtf8("Csak ott, ahol %1 teszi a következő lapot: lépjen egy ilyen lap elé")
@@ -668,8 +672,9 @@ void VisszanezesAblak::haladas_frissites() {
     if (fut && !ora_->isActive()) ora_->start();
     if (!fut) ora_->stop();
     if (h.osszes == 0) {
-        Haladas->setValue(Haladas->maximum());
-        Haladas->setFormat(QString::fromUtf8("Minden ítélet kész"));
+        Haladas->setValue(leallitva_ ? 0 : Haladas->maximum());
+        Haladas->setFormat(QString::fromUtf8(leallitva_ ? "Leállítva — a hiányzó ítéletek egyenként kérhetők"
+                                                        : "Minden ítélet kész"));
         return;
     }
     const double resz = h.eloszt_osszes > 0 ? double(h.eloszt_kesz) / double(h.eloszt_osszes) : 0;
@@ -697,10 +702,12 @@ void VisszanezesAblak::teljes_erkezett(int elem, const TeljesItelet& t) {
 
 void VisszanezesAblak::ItelekClick() {
     const int elem = most_ + 1;
+    if (!p_) return;
     if (elem >= static_cast<int>(p_->size()) || !(*p_)[elem].lap) return;
     std::vector<IteletFeladat> f;
     if (!ert().teljes.count(elem) && !munkak_.var({elem, true})) f.push_back({elem, true});
     f.push_back({elem, false});
+    leallitva_ = false;
     munkak_.sorba(f, true);
     mutatas();
     haladas_frissites();
@@ -708,9 +715,9 @@ void VisszanezesAblak::ItelekClick() {
 
 void VisszanezesAblak::MegseClick() {
     munkak_.leallitas();
+    leallitva_ = true;
     mutatas();
     haladas_frissites();
-    Haladas->setFormat(QString::fromUtf8("Leállítva — a hiányzó ítéletek egyenként kérhetők"));
 }
 
 void VisszanezesAblak::ElejerolClick() {
@@ -739,33 +746,53 @@ void VisszanezesAblak::done(int r) {
 
 // --- Opening it ---------------------------------------------------------------------
 
+bool ujrajatszhato(const Asztal& a) {
+    if (a.fazis == F_NINCS_PARTI) return true;
+    // A deal just dealt in which no person has acted: the human to bid or to lay back
+    // the talon dealt to him, and no step of a person recorded.
+    const bool kezdet = a.fazis == F_LICIT_EMBER || a.fazis == F_LICIT_GEP ||
+                        (a.fazis == F_ELSO_DOBAS && a.rekord.lepesek.empty());
+    return kezdet && std::none_of(a.rekord.lepesek.begin(), a.rekord.lepesek.end(), [&](const RekordLepes& l) {
+               return l.seat < 0 || l.seat > 2 || a.jatekosok[l.seat].ember || l.fajta == RekordLepes::Fajta::lap;
+           });
+}
+
 void visszanezes(TForm1& f, QDialog* eredmenytabla) {
     if (f.a.rekordok.empty()) return;
     VisszanezesAblak w(f, eredmenytabla ? static_cast<QWidget*>(eredmenytabla) : &f);
     w.eredmenytablabol(eredmenytabla != nullptr);
     w.rekordok_beallitasa(f.a.rekordok, static_cast<int>(f.a.rekordok.size()) - 1);
+    if (!w.rekord()) return;
     w.exec();
-    if (w.ujra() == VisszanezesAblak::Ujra::nincs || !w.rekord()) return;
+    if (w.ujra() == VisszanezesAblak::Ujra::nincs) return;
+    const PartiRekord r = *w.rekord();
+    const auto p = w.pillanatok_ptr();
+    const int i = w.most();
     f.kereses.leallitas();
-    if (w.ujra() == VisszanezesAblak::Ujra::elejerol) {
-        ujrajatszas_elejerol(f.a, *w.rekord());
-        // The flow deals it: as the result table closes, or as "Új parti" would.
-        if (eredmenytabla)
+    if (eredmenytabla) {
+        // The result table closes into the flow, which deals the next deal at once.
+        if (w.ujra() == VisszanezesAblak::Ujra::elejerol) {
+            ujrajatszas_elejerol(f.a, r);
             eredmenytabla->accept();
-        else
-            f.Button1->click();
+            return;
+        }
+        // The moment replaces that fresh deal once the click is over.
+        eredmenytabla->accept();
+        QTimer::singleShot(0, &f, [&f, p, i] { f.kezel([&] { ujrajatszas_innen(f.a, *p, i); }); });
         return;
     }
-    auto p = w.pillanatok_ptr();
-    const int i = w.most();
-    auto innen = [&f, p, i] { f.kezel([&f, &p, i] { ujrajatszas_innen(f.a, *p, i); }); };
-    if (eredmenytabla) {
-        // The result table closes into the flow, which deals anew; the position
-        // replaces that fresh deal once the click is over.
-        eredmenytabla->accept();
-        QTimer::singleShot(0, &f, innen);
+    // From the menu: a deal just dealt goes as the tool bar's "Új parti" drops it.
+    if (w.ujra() == VisszanezesAblak::Ujra::elejerol) {
+        f.kezel([&] {
+            uj_parti_gomb(f.a);
+            ujrajatszas_elejerol(f.a, r);
+        });
+        f.Button1->click();
     } else {
-        innen();
+        f.kezel([&] {
+            uj_parti_gomb(f.a);
+            ujrajatszas_innen(f.a, *p, i);
+        });
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 
 #include "ablak_teszt.h"
@@ -161,6 +162,61 @@ TEST_F(AblakTeszt, VisszanezesLeprolLepreAMagElottEsBezarasraLeall) {
         EXPECT_EQ(felelo.megvalaszolt(), 1);
     });
     EXPECT_TRUE(latta);
+}
+
+// "Újrajátszás" from the result table's review: from the start the next deal has the
+// record's cards; from a moment the table shows that moment's hand, the human to play.
+TEST_F(AblakTeszt, UjrajatszasAzEredmenytablabol) {
+    for (const bool elejerol : {true, false}) {
+        hajtott_parti(4242);
+        PartiRekord r;
+        std::vector<Pillanat> p;
+        int i = -1;
+        parti_lejatszasa(f, [&](TForm8* d) {
+            ModalFelelo felelo([&](QWidget* w) {
+                auto* v = qobject_cast<VisszanezesAblak*>(w);
+                ASSERT_NE(v, nullptr);
+                r = *v->rekord();
+                p = v->pillanatok();
+                if (elejerol) {
+                    ASSERT_TRUE(v->Elejerol->isEnabled());
+                    v->Elejerol->click();
+                    return;
+                }
+                // The human's last card of the deal.
+                for (int k = static_cast<int>(p.size()) - 2; k >= 0 && i < 0; --k)
+                    if (p[k + 1].lap && p[k + 1].seat == r.ember_helye) i = k;
+                v->ugras(i);
+                ASSERT_TRUE(v->Innen->isEnabled());
+                EXPECT_FALSE(v->Innen->toolTip().isEmpty());
+                v->ugras(0);
+                EXPECT_FALSE(v->Innen->isEnabled());
+                v->ugras(i);
+                v->Innen->click();
+            });
+            d->Button3->click();
+            EXPECT_FALSE(d->isVisible());
+        });
+        QTest::qWait(20);
+        const Asztal& a = f->a;
+        if (elejerol) {
+            ASSERT_NE(a.fazis, F_NINCS_PARTI);
+            for (int s = 0; s < 3; ++s)
+                for (const Kartyalap& c : r.kezek[s])
+                    EXPECT_TRUE(std::any_of(std::begin(a.jatekosok[s].lapok), std::end(a.jatekosok[s].lapok),
+                                            [&](const Kartyalap& x) { return x.kep == c.kep; }))
+                        << "seat " << s << ": " << lap_nev(c);
+            continue;
+        }
+        ASSERT_GE(i, 0);
+        ASSERT_EQ(a.fazis, F_JATEK_EMBER);
+        EXPECT_EQ(a.soron, r.ember_helye);
+        EXPECT_EQ(a.utes_szam, p[i].tabla.utes_szam);
+        // The bottom row of the main window holds that moment's hand.
+        int lathato = 0;
+        for (int k = 1; k <= 10; ++k) lathato += f->Image[k]->isVisible() ? 1 : 0;
+        EXPECT_EQ(lathato, 10 - p[i].tabla.utes_szam);
+    }
 }
 
 TEST_F(AblakTeszt, SerultRekordFajlUzenetetAdEsAJatekMegy) {

@@ -207,22 +207,8 @@ int main(int argc, char** argv) {
     }
     var(300);
     ment(f, "vege.png");
-    // The deal settled ("Eredmény"), reviewed from the "Játék" menu.
-    std::vector<PartiRekord> rekordok;
-    if (a.fazis == F_VEGE) {
-        const int32_t soron = a.soron;
-        const auto jatekosok = a.jatekosok;
-        QTest::mouseClick(f->Button1, Qt::LeftButton);
-        var(300);
-        rekordok = a.rekordok;
-        if (QAction* t = f->findChild<QAction*>("Visszanezes1")) t->trigger();
-        var(300);
-        // Back to the finished deal for the pictures below.
-        asztal_indulas(a, 20261208);
-        a.fazis = F_VEGE;
-        a.soron = soron;
-        for (int s = 0; s < 3; ++s) a.jatekosok[s] = jatekosok[s];
-    }
+    // The finished deal, kept for its settlement after the made-up meld below.
+    const Asztal vege = a;
     // A meld announcement as the core writes it, in the log and the name box (the
     // right-hand player, as if at his first card).
     if (a.fazis == F_VEGE) {
@@ -237,6 +223,13 @@ int main(int argc, char** argv) {
         ment(f, "bemondas.png");
         asztal_indulas(a, 1);  // the made-up announcement goes no further
         a.fazis = F_NINCS_PARTI;
+    }
+    // "Eredmény" on the finished deal: the result table, and from it the review.
+    if (vege.fazis == F_VEGE) {
+        a = vege;
+        f->nezet_frissites();
+        QTest::mouseClick(f->Button1, Qt::LeftButton);
+        var(300);
     }
 
     // The result table of a Piros deal with contras, recontras and a silent 100.
