@@ -3,11 +3,16 @@
 #include <algorithm>
 
 IteletMunkak::IteletMunkak(int szalak, QObject* szulo)
-    : QObject(szulo), szalak_(std::max(1, szalak)), fut_(szalak_), vez_(new IteletVezerles[szalak_]) {
+    : QObject(szulo),
+      szalak_(std::max(1, szalak)),
+      fut_(szalak_),
+      vez_(new IteletVezerles[szalak_]) {
     for (IteletFeladat& f : fut_) f.elem = -1;
 }
 
-IteletMunkak::~IteletMunkak() { leallitas(); }
+IteletMunkak::~IteletMunkak() {
+    leallitas();
+}
 
 void IteletMunkak::uj_parti(std::shared_ptr<const std::vector<Pillanat>> p) {
     leallitas();
@@ -21,8 +26,9 @@ void IteletMunkak::sorba(const std::vector<IteletFeladat>& f, bool elore) {
     if (f.empty() || !p_) return;
     {
         std::lock_guard<std::mutex> z(zar_);
-        const bool tetlen = sor_.empty() && std::all_of(fut_.begin(), fut_.end(),
-                                                         [](const IteletFeladat& x) { return x.elem < 0; });
+        const bool tetlen =
+            sor_.empty() && std::all_of(fut_.begin(), fut_.end(),
+                                        [](const IteletFeladat& x) { return x.elem < 0; });
         if (tetlen) kesz_ = osszes_ = 0;
         if (elore)
             sor_.insert(sor_.begin(), f.begin(), f.end());
@@ -58,7 +64,8 @@ bool IteletMunkak::var(const IteletFeladat& f) const {
 
 bool IteletMunkak::fut() const {
     std::lock_guard<std::mutex> z(zar_);
-    return !sor_.empty() || std::any_of(fut_.begin(), fut_.end(), [](const IteletFeladat& x) { return x.elem >= 0; });
+    return !sor_.empty() || std::any_of(fut_.begin(), fut_.end(),
+                                        [](const IteletFeladat& x) { return x.elem >= 0; });
 }
 
 IteletMunkak::Haladas IteletMunkak::haladas() const {
@@ -99,13 +106,19 @@ void IteletMunkak::munkas(int k) {
             TeljesItelet t = teljes_itelet(elotte, &vez_[k]);
             if (t.kesz)
                 QMetaObject::invokeMethod(
-                    this, [this, gen, f, t] { if (gen == generacio_) emit teljes_kesz(f.elem, t); },
+                    this,
+                    [this, gen, f, t] {
+                        if (gen == generacio_) emit teljes_kesz(f.elem, t);
+                    },
                     Qt::QueuedConnection);
         } else {
             LapItelet l = lap_itelet(elotte, (*p)[f.elem].slot, &vez_[k]);
             if (l.kesz)
                 QMetaObject::invokeMethod(
-                    this, [this, gen, f, l] { if (gen == generacio_) emit lap_kesz(f.elem, l); },
+                    this,
+                    [this, gen, f, l] {
+                        if (gen == generacio_) emit lap_kesz(f.elem, l);
+                    },
                     Qt::QueuedConnection);
         }
         std::lock_guard<std::mutex> z(zar_);

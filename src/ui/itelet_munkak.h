@@ -27,7 +27,7 @@ struct IteletFeladat {
 
 class IteletMunkak : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit IteletMunkak(int szalak = 2, QObject* szulo = nullptr);
     ~IteletMunkak() override;
 
@@ -52,11 +52,11 @@ public:
     };
     Haladas haladas() const;
 
-signals:
+  signals:
     void lap_kesz(int elem, const LapItelet& l);
     void teljes_kesz(int elem, const TeljesItelet& t);
 
-private:
+  private:
     void munkas(int k);
 
     const int szalak_;
@@ -67,8 +67,8 @@ private:
     std::condition_variable jel_;
     std::deque<IteletFeladat> sor_;
     std::vector<std::thread> szalak_futo_;
-    std::vector<IteletFeladat> fut_;           // per worker; elem -1 idle
-    std::unique_ptr<IteletVezerles[]> vez_;    // per worker
+    std::vector<IteletFeladat> fut_;         // per worker; elem -1 idle
+    std::unique_ptr<IteletVezerles[]> vez_;  // per worker
     bool vege_ = false;
     int kesz_ = 0, osszes_ = 0;
 };

@@ -28,7 +28,8 @@ bool rekordok_olvasasa(const QString& fajl, std::vector<PartiRekord>& ki, std::s
         return false;
     }
     const QByteArray b = f.readAll();
-    auto r = rekordok_ertelmezes(std::string_view(b.constData(), static_cast<size_t>(b.size())), &hiba);
+    auto r =
+        rekordok_ertelmezes(std::string_view(b.constData(), static_cast<size_t>(b.size())), &hiba);
     if (!r) return false;
     ki = std::move(*r);
     return true;
@@ -41,8 +42,9 @@ void RekordMegorzes::visszatoltes(Asztal& a, QWidget* szulo) {
     std::string hiba;
     if (!rekordok_olvasasa(fajl, r, hiba)) {
         // Once the window is up, over it; the file stays until the next deal is kept.
-        const QString szoveg = QString::fromUtf8("Az elmentett partik nem tölthetők be (%1):\n%2")
-                                   .arg(QDir::toNativeSeparators(fajl), QString::fromStdString(hiba));
+        const QString szoveg =
+            QString::fromUtf8("Az elmentett partik nem tölthetők be (%1):\n%2")
+                .arg(QDir::toNativeSeparators(fajl), QString::fromStdString(hiba));
         QTimer::singleShot(0, szulo, [szulo, szoveg] {
             QMessageBox::warning(szulo, QString::fromUtf8("Visszanézés"), szoveg);
         });

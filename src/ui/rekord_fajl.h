@@ -23,13 +23,13 @@ QString rekordok_alap_fajl();
 bool rekordok_olvasasa(const QString& fajl, std::vector<PartiRekord>& ki, std::string& hiba);
 
 class RekordMegorzes {
-public:
+  public:
     // At start: the kept records into `a.rekordok`. A damaged file is refused with a
     // message over `szulo` carrying the reason; the game goes on without them.
     void visszatoltes(Asztal& a, QWidget* szulo);
     // After each handler: writes the file when the settled records have changed.
     void frissites(const Asztal& a);
 
-private:
+  private:
     std::string kulcs_;  // the count and the newest record, as last read or written
 };

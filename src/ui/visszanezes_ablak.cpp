@@ -33,7 +33,7 @@ namespace {
 const QSize ALAP(1000, 724);
 const QColor ZOLD_ASZTAL(0, 128, 0);
 const QColor EZUST(192, 192, 192);
-const char* ARANY = "#ffd700";   // as the hint's card on the table
+const char* ARANY = "#ffd700";    // as the hint's card on the table
 const char* NARANCS = "#ff8c00";  // as the card winning the trick on the table
 const QColor NYER(46, 204, 64);
 const QColor BUKIK(231, 76, 60);
@@ -43,7 +43,9 @@ const QColor NEM_TUDOTT(150, 150, 150);
 constexpr int SOR_Y[3] = {70, 220, 370};
 constexpr int LAP_X = 16, LAP_LEPES = 66, UTES_X = 700, TALON_X = 820;
 
-QString u8(const std::string& s) { return QString::fromUtf8(s.c_str(), static_cast<qsizetype>(s.size())); }
+QString u8(const std::string& s) {
+    return QString::fromUtf8(s.c_str(), static_cast<qsizetype>(s.size()));
+}
 
 QString ezres(int64_t n) {
     QString s = QString::number(n);
@@ -57,13 +59,16 @@ QWidget* keret(QWidget* lap, const char* nev, const char* szin, int beljebb) {
     w->setObjectName(nev);
     w->setAttribute(Qt::WA_TransparentForMouseEvents);
     w->setAttribute(Qt::WA_StyledBackground);
-    w->setStyleSheet(QString("#%1 { border: 3px solid %2; border-radius: 3px; background: transparent; }").arg(nev, szin));
+    w->setStyleSheet(
+        QString("#%1 { border: 3px solid %2; border-radius: 3px; background: transparent; }")
+            .arg(nev, szin));
     w->setGeometry(beljebb, beljebb, 64 - 2 * beljebb, 100 - 2 * beljebb);
     w->hide();
     return w;
 }
 
-QLabel* felirat(QWidget* szulo, const QString& szoveg, QRect hely, bool felkover = false, int pont = 0) {
+QLabel* felirat(QWidget* szulo, const QString& szoveg, QRect hely, bool felkover = false,
+                int pont = 0) {
     QLabel* l = new QLabel(szoveg, szulo);
     l->setGeometry(hely);
     QPalette p = l->palette();
@@ -76,7 +81,8 @@ QLabel* felirat(QWidget* szulo, const QString& szoveg, QRect hely, bool felkover
     return l;
 }
 
-QPushButton* gomb(QWidget* szulo, const char* nev, const char* szoveg, QRect hely, const char* tipp) {
+QPushButton* gomb(QWidget* szulo, const char* nev, const char* szoveg, QRect hely,
+                  const char* tipp) {
     QPushButton* b = new QPushButton(QString::fromUtf8(szoveg), szulo);
     b->setObjectName(nev);
     b->setGeometry(hely);
@@ -115,7 +121,8 @@ void IdoVonal::beallitas(const std::vector<int>& allas, int fordulo, int jelenle
     jelenlegi_ = jelenlegi;
     tippek_ = tippek;
     QString leiras;
-    if (fordulo >= 0 && fordulo < static_cast<int>(tippek.size())) leiras = QString::fromUtf8("Fordulópont: ") + tippek[fordulo];
+    if (fordulo >= 0 && fordulo < static_cast<int>(tippek.size()))
+        leiras = QString::fromUtf8("Fordulópont: ") + tippek[fordulo];
     setAccessibleDescription(leiras);
     update();
 }
@@ -195,7 +202,9 @@ VisszanezesAblak::VisszanezesAblak(TForm1& f, QWidget* szulo) : QDialog(szulo), 
     ablak_nagyitas(this, Szoba, ALAP, f.nagyitas());
 }
 
-VisszanezesAblak::~VisszanezesAblak() { munkak_.leallitas(); }
+VisszanezesAblak::~VisszanezesAblak() {
+    munkak_.leallitas();
+}
 
 void VisszanezesAblak::epites() {
     auto* l = new QVBoxLayout(this);
@@ -226,10 +235,12 @@ void VisszanezesAblak::epites() {
     Parti = new QComboBox(Szoba);
     Parti->setObjectName("Parti");
     Parti->setGeometry(50, 7, 470, 26);
-    Parti->setToolTip(QString::fromUtf8("Melyik partit nézze vissza: a mostani játék lezárt partijai, a legutóbbi elöl"));
+    Parti->setToolTip(QString::fromUtf8(
+        "Melyik partit nézze vissza: a mostani játék lezárt partijai, a legutóbbi elöl"));
     Parti->setAccessibleName(QString::fromUtf8("Parti"));
     parti_cim->setBuddy(Parti);
-    connect(Parti, &QComboBox::activated, this, [this](int i) { parti_valasztas(Parti->itemData(i).toInt()); });
+    connect(Parti, &QComboBox::activated, this,
+            [this](int i) { parti_valasztas(Parti->itemData(i).toInt()); });
     Megnyitas = gomb(Szoba, "Megnyitas", "Megnyitás…", QRect(528, 7, 100, 26),
                      "Elmentett partik fájlból (rekordok.txt)");
     connect(Megnyitas, &QPushButton::clicked, this, &VisszanezesAblak::MegnyitasClick);
@@ -253,7 +264,8 @@ void VisszanezesAblak::epites() {
             Lapok[r][j] = k;
             Legjobb[r][j] = keret(k, "Legjobb", ARANY, 0);
             Jatszott[r][j] = keret(k, "Jatszott", NARANCS, 4);
-            QLabel* sz = felirat(Szoba, QString(), QRect(LAP_X + LAP_LEPES * j - 1, y + 123, 66, 26), false, 7);
+            QLabel* sz = felirat(Szoba, QString(),
+                                 QRect(LAP_X + LAP_LEPES * j - 1, y + 123, 66, 26), false, 7);
             sz->setObjectName(QString("Szam%1_%2").arg(r).arg(j));
             sz->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             sz->setWordWrap(true);
@@ -264,8 +276,10 @@ void VisszanezesAblak::epites() {
         Utes[r]->setGeometry(UTES_X, y + 22, 64, 100);
         UtesNyero[r] = keret(Utes[r], "UtesNyero", NARANCS, 0);
     }
-    QLabel* utes_cim = felirat(Szoba, QString::fromUtf8("Ütés"), QRect(UTES_X, SOR_Y[0], 100, 20), true, 9);
-    utes_cim->setToolTip(QString::fromUtf8("Az asztalon fekvő lapok, mindegyik a játékosa sorában"));
+    QLabel* utes_cim =
+        felirat(Szoba, QString::fromUtf8("Ütés"), QRect(UTES_X, SOR_Y[0], 100, 20), true, 9);
+    utes_cim->setToolTip(
+        QString::fromUtf8("Az asztalon fekvő lapok, mindegyik a játékosa sorában"));
     felirat(Szoba, "Talon", QRect(TALON_X, SOR_Y[0], 100, 20), true, 9);
     for (int k = 0; k < 2; ++k) {
         Talon[k] = new Kattinthato(Szoba);
@@ -275,25 +289,28 @@ void VisszanezesAblak::epites() {
     QLabel* jelek = felirat(Szoba, QString(), QRect(TALON_X - 20, SOR_Y[1], 192, 290), false, 8);
     jelek->setWordWrap(true);
     jelek->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    jelek->setText(QString::fromUtf8(
-                       "<p><span style='color:%1'>■</span> arany keret: a legjobb lap (a legtöbb elosztásban "
-                       "teljesíti az oldala célját)</p>"
-                       "<p><span style='color:%2'>■</span> narancs keret: a kijátszott lap; az ütésben az, "
-                       "amelyik viszi</p>"
-                       "<p>A lap alatti szám: jó elosztások / az összes elosztás, abból, amit a játékos akkor "
-                       "tudott.</p>")
-                       .arg(ARANY, NARANCS));
+    jelek->setText(
+        QString::fromUtf8(
+            "<p><span style='color:%1'>■</span> arany keret: a legjobb lap (a legtöbb elosztásban "
+            "teljesíti az oldala célját)</p>"
+            "<p><span style='color:%2'>■</span> narancs keret: a kijátszott lap; az ütésben az, "
+            "amelyik viszi</p>"
+            "<p>A lap alatti szám: jó elosztások / az összes elosztás, abból, amit a játékos akkor "
+            "tudott.</p>")
+            .arg(ARANY, NARANCS));
 
     felirat(Szoba,
-            QString::fromUtf8("Idővonal, lapról lapra: + a felvevő még kikényszerítheti a célját, − már nem; "
-                              "arany keret: a fordulópont. Kattintson egy lapra!"),
+            QString::fromUtf8(
+                "Idővonal, lapról lapra: + a felvevő még kikényszerítheti a célját, − már nem; "
+                "arany keret: a fordulópont. Kattintson egy lapra!"),
             QRect(16, 526, 968, 18), false, 8);
     Vonal = new IdoVonal(Szoba);
     Vonal->setGeometry(16, 544, 968, 28);
     connect(Vonal, &IdoVonal::valasztott, this, [this](int k) {
         if (!p_) return;
         const Ertekeles& e = ert();
-        ugras(k < static_cast<int>(e.kartyak.size()) ? e.kartyak[k] - 1 : static_cast<int>(e.p->size()) - 1);
+        ugras(k < static_cast<int>(e.kartyak.size()) ? e.kartyak[k] - 1
+                                                     : static_cast<int>(e.p->size()) - 1);
     });
 
     Naplo = felirat(Szoba, QString(), QRect(16, 576, 968, 20));
@@ -304,11 +321,14 @@ void VisszanezesAblak::epites() {
     TeljesSor = felirat(Szoba, QString(), QRect(16, 620, 968, 24));
     TeljesSor->setObjectName("TeljesSor");
     TeljesSor->setWordWrap(true);
-    for (QLabel* s : {Naplo, IteletSor, TeljesSor}) s->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QLabel* s : {Naplo, IteletSor, TeljesSor})
+        s->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     Eleje = gomb(Szoba, "Eleje", "|◀ Eleje", QRect(8, 654, 80, 28), "Az osztás (Home)");
-    Vissza = gomb(Szoba, "Vissza", "◀ Vissza", QRect(92, 654, 90, 28), "Egy lépés vissza (balra nyíl)");
-    Elore = gomb(Szoba, "Elore", "Előre ▶", QRect(186, 654, 90, 28), "Egy lépés előre (jobbra nyíl)");
+    Vissza =
+        gomb(Szoba, "Vissza", "◀ Vissza", QRect(92, 654, 90, 28), "Egy lépés vissza (balra nyíl)");
+    Elore =
+        gomb(Szoba, "Elore", "Előre ▶", QRect(186, 654, 90, 28), "Egy lépés előre (jobbra nyíl)");
     Vege = gomb(Szoba, "Vege", "Vége ▶|", QRect(280, 654, 80, 28), "Az utolsó lap után (End)");
     connect(Eleje, &QPushButton::clicked, this, [this] { ugras(0); });
     connect(Vissza, &QPushButton::clicked, this, [this] { ugras(most_ - 1); });
@@ -317,7 +337,8 @@ void VisszanezesAblak::epites() {
     const struct {
         Qt::Key k;
         QPushButton* b;
-    } billentyuk[] = {{Qt::Key_Home, Eleje}, {Qt::Key_Left, Vissza}, {Qt::Key_Right, Elore}, {Qt::Key_End, Vege}};
+    } billentyuk[] = {
+        {Qt::Key_Home, Eleje}, {Qt::Key_Left, Vissza}, {Qt::Key_Right, Elore}, {Qt::Key_End, Vege}};
     for (const auto& b : billentyuk) {
         auto* s = new QShortcut(QKeySequence(b.k), this);
         connect(s, &QShortcut::activated, b.b, &QPushButton::click);
@@ -331,7 +352,8 @@ void VisszanezesAblak::epites() {
     Haladas->setGeometry(560, 654, 330, 28);
     Haladas->setRange(0, 1000);
     Haladas->setAccessibleName(QString::fromUtf8("Ítéletek számolása"));
-    Megse = gomb(Szoba, "Megse", "Mégse", QRect(896, 654, 96, 28), "Az ítéletek számolásának leállítása");
+    Megse = gomb(Szoba, "Megse", "Mégse", QRect(896, 654, 96, 28),
+                 "Az ítéletek számolásának leállítása");
     connect(Megse, &QPushButton::clicked, this, &VisszanezesAblak::MegseClick);
 
     Elejerol = gomb(Szoba, "Elejerol", "Újrajátszás az elejéről", QRect(8, 690, 190, 28), "");
@@ -356,7 +378,9 @@ int VisszanezesAblak::ules_sora(int seat) const {
 }
 
 const PartiRekord* VisszanezesAblak::rekord() const {
-    return valasztott_ >= 0 && valasztott_ < static_cast<int>(rekordok_.size()) ? &rekordok_[valasztott_] : nullptr;
+    return valasztott_ >= 0 && valasztott_ < static_cast<int>(rekordok_.size())
+               ? &rekordok_[valasztott_]
+               : nullptr;
 }
 
 void VisszanezesAblak::rekordok_beallitasa(std::vector<PartiRekord> r, int valasztott) {
@@ -385,7 +409,9 @@ bool VisszanezesAblak::fajl_megnyitasa(const QString& fajl) {
     const QString nev = QFileInfo(fajl).fileName();
     for (PartiRekord& p : r) rekordok_.push_back(std::move(p));
     for (int i = static_cast<int>(rekordok_.size()) - 1; i >= elso; --i)
-        Parti->insertItem(0, QString("%1: %2. %3").arg(nev).arg(i - elso + 1).arg(u8(rekord_cim(rekordok_[i]))), i);
+        Parti->insertItem(
+            0, QString("%1: %2. %3").arg(nev).arg(i - elso + 1).arg(u8(rekord_cim(rekordok_[i]))),
+            i);
     parti_valasztas(static_cast<int>(rekordok_.size()) - 1);
     return true;
 }
@@ -395,8 +421,9 @@ void VisszanezesAblak::parti_valasztas(int index) {
     if (!ertekelesek_.count(index)) {
         auto p = std::make_shared<const std::vector<Pillanat>>(visszajatszas(rekordok_[index]));
         if (p->empty()) {
-            QMessageBox::warning(this, QString::fromUtf8("Visszanézés"),
-                                 QString::fromUtf8("Ez a parti nem játszható vissza: a rekordja sérült."));
+            QMessageBox::warning(
+                this, QString::fromUtf8("Visszanézés"),
+                QString::fromUtf8("Ez a parti nem játszható vissza: a rekordja sérült."));
             Parti->setCurrentIndex(Parti->findData(valasztott_));
             return;
         }
@@ -428,7 +455,8 @@ std::vector<IteletFeladat> VisszanezesAblak::hianyzo_feladatok() const {
         // Tricks 2-9 take milliseconds; tricks 0-1 may take minutes.
         std::vector<IteletFeladat>& hova = k / 3 >= 2 ? elol : hatul;
         if (n && !e.teljes.count(elem)) hova.push_back({elem, true});
-        if (k < n && r && (*e.p)[elem].seat == r->ember_helye && !e.lap.count(elem)) hova.push_back({elem, false});
+        if (k < n && r && (*e.p)[elem].seat == r->ember_helye && !e.lap.count(elem))
+            hova.push_back({elem, false});
     }
     // The full verdicts first in each group: they draw the timeline.
     auto rend = [](std::vector<IteletFeladat>& v) {
@@ -455,7 +483,9 @@ void VisszanezesAblak::mutatas() {
     const bool kovetkezo_lap = most_ + 1 < n && p[most_ + 1].lap;
     const int soron = most_ + 1 < n ? p[most_ + 1].seat : -1;
 
-    Lepes->setText(QString::fromUtf8(most_ == 0 ? "Az osztás — lépés: %1 / %2" : "Lépés: %1 / %2").arg(most_).arg(n - 1));
+    Lepes->setText(QString::fromUtf8(most_ == 0 ? "Az osztás — lépés: %1 / %2" : "Lépés: %1 / %2")
+                       .arg(most_)
+                       .arg(n - 1));
     Szerzodes->setText(u8(t.nezet.label1));
     Naplo->setText(QString::fromUtf8("Napló: ") + u8(m.sor));
 
@@ -463,10 +493,14 @@ void VisszanezesAblak::mutatas() {
     for (int r = 0; r < 3; ++r) {
         const int s = sor_ulese(r);
         QString nev = u8(t.jatekosok[s].nev.empty() ? rekord()->nevek[s] : t.jatekosok[s].nev);
-        if (jatek_folyik(t)) nev += s == t.felvevo ? QString::fromUtf8(" — felvevő") : QString::fromUtf8(" — ellenfél");
-        if (s == soron) nev += QString::fromUtf8(kovetkezo_lap ? "  ◀ ő tesz lapot" : "  ◀ ő következik");
+        if (jatek_folyik(t))
+            nev +=
+                s == t.felvevo ? QString::fromUtf8(" — felvevő") : QString::fromUtf8(" — ellenfél");
+        if (s == soron)
+            nev += QString::fromUtf8(kovetkezo_lap ? "  ◀ ő tesz lapot" : "  ◀ ő következik");
         Nevek[r]->setText(nev);
-        Nevek[r]->setStyleSheet(s == soron ? QString("QLabel { color: %1; }").arg(ARANY) : QString());
+        Nevek[r]->setStyleSheet(s == soron ? QString("QLabel { color: %1; }").arg(ARANY)
+                                           : QString());
         const std::vector<int> kez = kezben(t, s);
         for (int j = 0; j < 10; ++j) {
             Kattinthato* k = Lapok[r][j];
@@ -531,8 +565,10 @@ void VisszanezesAblak::itelet_mutatas(int elem) {
         // After the last card: how the deal ended, with everything known.
         const auto t = e.teljes.find(static_cast<int>(p.size()));
         if (most_ == static_cast<int>(p.size()) - 1 && !e.kartyak.empty() && t != e.teljes.end())
-            TeljesSor->setText(t->second.felvevo_nyer ? QString::fromUtf8("A parti végén: a felvevő célja teljesült.")
-                                                      : QString::fromUtf8("A parti végén: a felvevő célja nem teljesült."));
+            TeljesSor->setText(
+                t->second.felvevo_nyer
+                    ? QString::fromUtf8("A parti végén: a felvevő célja teljesült.")
+                    : QString::fromUtf8("A parti végén: a felvevő célja nem teljesült."));
         return;
     }
     const Asztal& elotte = p[elem - 1].tabla;
@@ -547,15 +583,18 @@ void VisszanezesAblak::itelet_mutatas(int elem) {
         for (int j = 0; j < 10; ++j) {
             if (!Lapok[r][j]->isVisible()) continue;
             const int slot = Lapok[r][j]->property("slot").toInt();
-            const auto c = std::find_if(li.lapok.begin(), li.lapok.end(), [slot](const LapSzamlalas& x) { return x.slot == slot; });
-            const bool legjobb = std::count(li.legjobb_slotok.begin(), li.legjobb_slotok.end(), slot) > 0;
+            const auto c = std::find_if(li.lapok.begin(), li.lapok.end(),
+                                        [slot](const LapSzamlalas& x) { return x.slot == slot; });
+            const bool legjobb =
+                std::count(li.legjobb_slotok.begin(), li.legjobb_slotok.end(), slot) > 0;
             const bool jatszott = slot == li.jatszott_slot;
             Legjobb[r][j]->setVisible(legjobb);
             Jatszott[r][j]->setVisible(jatszott);
             QString leiras = u8(lap_nev(elotte.jatekosok[s].lapok[slot]));
             if (c != li.lapok.end()) {
                 Szamok[r][j]->setText(QString("%1 / %2").arg(ezres(c->jo), ezres(li.elosztasok)));
-                leiras += QString::fromUtf8(": %1 elosztásból %2 jó").arg(ezres(li.elosztasok), ezres(c->jo));
+                leiras += QString::fromUtf8(": %1 elosztásból %2 jó")
+                              .arg(ezres(li.elosztasok), ezres(c->jo));
             } else {
                 leiras += QString::fromUtf8(": most nem tehető");
             }
@@ -564,27 +603,38 @@ void VisszanezesAblak::itelet_mutatas(int elem) {
             Lapok[r][j]->setToolTip(leiras);
             Lapok[r][j]->setAccessibleDescription(leiras);
         }
-        IteletSor->setText(u8(itelet_sor(elotte, li, t != e.teljes.end() ? t->second : TeljesItelet{})));
+        IteletSor->setText(
+            u8(itelet_sor(elotte, li, t != e.teljes.end() ? t->second : TeljesItelet{})));
     } else if (munkak_.var({elem, false})) {
         IteletSor->setText(QString::fromUtf8("%1 lapjának ítélete: számolás folyik…").arg(nev));
     } else {
-        IteletSor->setText(QString::fromUtf8("%1 lapjának ítélete: kérje az „Ítélet ehhez a laphoz” gombbal.").arg(nev));
+        IteletSor->setText(
+            QString::fromUtf8("%1 lapjának ítélete: kérje az „Ítélet ehhez a laphoz” gombbal.")
+                .arg(nev));
     }
     // Whatever the count of the player says: the lap was played from the slot shown.
     if (l == e.lap.end())
         for (int j = 0; j < 10; ++j)
-            if (Lapok[r][j]->isVisible()) Jatszott[r][j]->setVisible(Lapok[r][j]->property("slot").toInt() == p[elem].slot);
+            if (Lapok[r][j]->isVisible())
+                Jatszott[r][j]->setVisible(Lapok[r][j]->property("slot").toInt() == p[elem].slot);
 
     if (t != e.teljes.end()) {
         const TeljesItelet& ti = t->second;
         const QString felvevo = u8(elotte.jatekosok[elotte.felvevo].nev);
-        QString sor = ti.felvevo_nyer
-                          ? QString::fromUtf8("Minden lapot ismerve a felvevő (%1) még kikényszerítheti a célját.").arg(felvevo)
-                          : QString::fromUtf8("Minden lapot ismerve a felvevő (%1) már nem kényszerítheti ki a célját.").arg(felvevo);
+        QString sor =
+            ti.felvevo_nyer
+                ? QString::fromUtf8(
+                      "Minden lapot ismerve a felvevő (%1) még kikényszerítheti a célját.")
+                      .arg(felvevo)
+                : QString::fromUtf8(
+                      "Minden lapot ismerve a felvevő (%1) már nem kényszerítheti ki a célját.")
+                      .arg(felvevo);
         QStringList jok;
         for (int slot : ti.nyero_slotok) jok << u8(lap_nev(elotte.jatekosok[s].lapok[slot]));
-        sor += jok.isEmpty() ? QString::fromUtf8(" %1 egyik lapja sem tartja meg az oldala célját.").arg(nev)
-                             : QString::fromUtf8(" %1 lapjai, amelyek megtartják az oldala célját: %2.").arg(nev, jok.join(", "));
+        sor += jok.isEmpty()
+                   ? QString::fromUtf8(" %1 egyik lapja sem tartja meg az oldala célját.").arg(nev)
+                   : QString::fromUtf8(" %1 lapjai, amelyek megtartják az oldala célját: %2.")
+                         .arg(nev, jok.join(", "));
         TeljesSor->setText(sor);
     } else {
         TeljesSor->setText(QString::fromUtf8("Minden lapot ismerve: számolás folyik…"));
@@ -613,22 +663,25 @@ void VisszanezesAblak::vonal_frissites() {
             tipp = QString::fromUtf8("%1. ütés, %2. lap: %3, %4")
                        .arg(k / 3 + 1)
                        .arg(k % 3 + 1)
-                       .arg(u8(m.tabla.jatekosok[m.seat].nev), u8(lap_nev(p[elem - 1].tabla.jatekosok[m.seat].lapok[m.slot])));
-            tipp += a < 0 ? QString::fromUtf8(" — számolás folyik")
-                          : a ? QString::fromUtf8(" — előtte a felvevő még kikényszeríthette a célját")
-                              : QString::fromUtf8(" — előtte a felvevő már nem kényszeríthette ki a célját");
+                       .arg(u8(m.tabla.jatekosok[m.seat].nev),
+                            u8(lap_nev(p[elem - 1].tabla.jatekosok[m.seat].lapok[m.slot])));
+            tipp +=
+                a < 0 ? QString::fromUtf8(" — számolás folyik")
+                : a ? QString::fromUtf8(" — előtte a felvevő még kikényszeríthette a célját")
+                    : QString::fromUtf8(" — előtte a felvevő már nem kényszeríthette ki a célját");
             if (elem == most_ + 1) jelenlegi = k;
         } else {
             tipp = a < 0 ? QString::fromUtf8("A parti vége — számolás folyik")
-                         : a ? QString::fromUtf8("A parti vége: a felvevő célja teljesült")
-                             : QString::fromUtf8("A parti vége: a felvevő célja nem teljesült");
+                   : a   ? QString::fromUtf8("A parti vége: a felvevő célja teljesült")
+                         : QString::fromUtf8("A parti vége: a felvevő célja nem teljesült");
             if (most_ == static_cast<int>(p.size()) - 1) jelenlegi = k;
         }
         tippek.push_back(tipp);
     }
     // The first turn within what is known; the rest may still change it.
     const int fordulo = n ? fordulo_lap(ismert) : -1;
-    if (fordulo >= 0 && fordulo < n) tippek[fordulo] = QString::fromUtf8("Fordulópont — ") + tippek[fordulo];
+    if (fordulo >= 0 && fordulo < n)
+        tippek[fordulo] = QString::fromUtf8("Fordulópont — ") + tippek[fordulo];
     Vonal->beallitas(n ? allas : std::vector<int>{}, fordulo, jelenlegi, tippek);
 }
 
@@ -644,10 +697,11 @@ void VisszanezesAblak::gombok_frissites() {
     const bool van = kovetkezo_lap && ert().lap.count(most_ + 1);
     const bool var = kovetkezo_lap && munkak_.var({most_ + 1, false});
     Itelet->setEnabled(kovetkezo_lap && !van && !var);
-    Itelet->setToolTip(QString::fromUtf8(!kovetkezo_lap ? "Itt nem lapot tesznek: lépjen egy lap elé"
-                                         : van          ? "Ennek a lapnak az ítélete már látszik"
-                                         : var          ? "Ennek a lapnak az ítélete most számolódik"
-                                                        : "A következő lap ítélete abból, amit a játékosa akkor tudott"));
+    Itelet->setToolTip(
+        QString::fromUtf8(!kovetkezo_lap ? "Itt nem lapot tesznek: lépjen egy lap elé"
+                          : van          ? "Ennek a lapnak az ítélete már látszik"
+                          : var          ? "Ennek a lapnak az ítélete most számolódik"
+                                : "A következő lap ítélete abból, amit a játékosa akkor tudott"));
 
     // Playing again belongs to the table's flow: from the result table, between deals,
     // or instead of a deal just dealt.
@@ -655,14 +709,17 @@ void VisszanezesAblak::gombok_frissites() {
     const bool szabad = eredmenybol_ ? f_.a.fazis == F_VEGE : ujrajatszhato(f_.a);
     const char* miert = "Parti közben nem lehet: előbb fejezze be a mostani partit";
     Elejerol->setEnabled(szabad);
-    Elejerol->setToolTip(QString::fromUtf8(szabad ? "Ugyanezek a lapok újra kiosztva; a gépek újra döntenek" : miert));
-    const bool ember_lapja = kovetkezo_lap && r && p[most_ + 1].seat == r->ember_helye && r->emberek_szama == 1;
+    Elejerol->setToolTip(QString::fromUtf8(
+        szabad ? "Ugyanezek a lapok újra kiosztva; a gépek újra döntenek" : miert));
+    const bool ember_lapja =
+        kovetkezo_lap && r && p[most_ + 1].seat == r->ember_helye && r->emberek_szama == 1;
     Innen->setEnabled(szabad && ember_lapja);
-    Innen->setToolTip(!szabad ? QString::fromUtf8(miert)
-                      : ember_lapja
-                          ? QString::fromUtf8("Ebből a helyzetből Ön választ újra lapot")
-                          : QString::fromUtf8("Csak ott, ahol %1 teszi a következő lapot: lépjen egy ilyen lap elé")
-                                .arg(r ? u8(r->nevek[std::clamp(r->ember_helye, 0, 2)]) : QString()));
+    Innen->setToolTip(
+        !szabad       ? QString::fromUtf8(miert)
+        : ember_lapja ? QString::fromUtf8("Ebből a helyzetből Ön választ újra lapot")
+                      : QString::fromUtf8(
+                            "Csak ott, ahol %1 teszi a következő lapot: lépjen egy ilyen lap elé")
+                            .arg(r ? u8(r->nevek[std::clamp(r->ember_helye, 0, 2)]) : QString()));
 }
 
 void VisszanezesAblak::haladas_frissites() {
@@ -673,15 +730,17 @@ void VisszanezesAblak::haladas_frissites() {
     if (!fut) ora_->stop();
     if (h.osszes == 0) {
         Haladas->setValue(leallitva_ ? 0 : Haladas->maximum());
-        Haladas->setFormat(QString::fromUtf8(leallitva_ ? "Leállítva — a hiányzó ítéletek egyenként kérhetők"
-                                                        : "Minden ítélet kész"));
+        Haladas->setFormat(
+            QString::fromUtf8(leallitva_ ? "Leállítva — a hiányzó ítéletek egyenként kérhetők"
+                                         : "Minden ítélet kész"));
         return;
     }
     const double resz = h.eloszt_osszes > 0 ? double(h.eloszt_kesz) / double(h.eloszt_osszes) : 0;
     Haladas->setValue(static_cast<int>(1000 * std::min(1.0, (h.kesz + resz) / h.osszes)));
     QString szoveg = QString::fromUtf8("Ítéletek: %1 / %2").arg(h.kesz).arg(h.osszes);
     if (fut && h.eloszt_osszes > 0)
-        szoveg += QString::fromUtf8(" — %1 / %2 elosztás").arg(ezres(h.eloszt_kesz), ezres(h.eloszt_osszes));
+        szoveg += QString::fromUtf8(" — %1 / %2 elosztás")
+                      .arg(ezres(h.eloszt_kesz), ezres(h.eloszt_osszes));
     else if (!fut && h.kesz < h.osszes)
         szoveg += QString::fromUtf8(" — leállítva");
     Haladas->setFormat(szoveg);
@@ -695,8 +754,10 @@ void VisszanezesAblak::lap_erkezett(int elem, const LapItelet& l) {
 
 void VisszanezesAblak::teljes_erkezett(int elem, const TeljesItelet& t) {
     ert().teljes[elem] = t;
-    if (elem == most_ + 1 || elem == static_cast<int>(p_->size())) mutatas();
-    else vonal_frissites();
+    if (elem == most_ + 1 || elem == static_cast<int>(p_->size()))
+        mutatas();
+    else
+        vonal_frissites();
     haladas_frissites();
 }
 
@@ -731,9 +792,11 @@ void VisszanezesAblak::InnenClick() {
 }
 
 void VisszanezesAblak::MegnyitasClick() {
-    QString mappa = rekordok_fajl().isEmpty() ? QDir::homePath() : QFileInfo(rekordok_fajl()).absolutePath();
-    const QString fajl = QFileDialog::getOpenFileName(this, QString::fromUtf8("Partik megnyitása"), mappa,
-                                                      QString::fromUtf8("Partik (*.txt);;Minden fájl (*)"));
+    QString mappa =
+        rekordok_fajl().isEmpty() ? QDir::homePath() : QFileInfo(rekordok_fajl()).absolutePath();
+    const QString fajl =
+        QFileDialog::getOpenFileName(this, QString::fromUtf8("Partik megnyitása"), mappa,
+                                     QString::fromUtf8("Partik (*.txt);;Minden fájl (*)"));
     if (!fajl.isEmpty()) fajl_megnyitasa(fajl);
 }
 
@@ -752,9 +815,12 @@ bool ujrajatszhato(const Asztal& a) {
     // the talon dealt to him, and no step of a person recorded.
     const bool kezdet = a.fazis == F_LICIT_EMBER || a.fazis == F_LICIT_GEP ||
                         (a.fazis == F_ELSO_DOBAS && a.rekord.lepesek.empty());
-    return kezdet && std::none_of(a.rekord.lepesek.begin(), a.rekord.lepesek.end(), [&](const RekordLepes& l) {
-               return l.seat < 0 || l.seat > 2 || a.jatekosok[l.seat].ember || l.fajta == RekordLepes::Fajta::lap;
-           });
+    return kezdet && std::none_of(a.rekord.lepesek.begin(), a.rekord.lepesek.end(),
+                                  [&](const RekordLepes& l) {
+                                      return l.seat < 0 || l.seat > 2 ||
+                                             a.jatekosok[l.seat].ember ||
+                                             l.fajta == RekordLepes::Fajta::lap;
+                                  });
 }
 
 void visszanezes(TForm1& f, QDialog* eredmenytabla) {
@@ -805,6 +871,7 @@ void visszanezes_menu(TForm1& f) {
         if (a->objectName() == "Statisztika1") elotte = a;
     f.Jtk1->insertAction(elotte ? elotte : f.Kilps1, t);
     t->setEnabled(!f.a.rekordok.empty());
-    QObject::connect(f.Jtk1, &QMenu::aboutToShow, t, [t, &f] { t->setEnabled(!f.a.rekordok.empty()); });
+    QObject::connect(f.Jtk1, &QMenu::aboutToShow, t,
+                     [t, &f] { t->setEnabled(!f.a.rekordok.empty()); });
     QObject::connect(t, &QAction::triggered, &f, [&f] { visszanezes(f, nullptr); });
 }

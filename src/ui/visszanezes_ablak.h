@@ -32,21 +32,22 @@ struct Asztal;
 // jumps to the card.
 class IdoVonal : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit IdoVonal(QWidget* szulo = nullptr);
     // One entry per card and one after the last: 1 made, 0 lost, -1 not known yet.
-    void beallitas(const std::vector<int>& allas, int fordulo, int jelenlegi, const std::vector<QString>& tippek);
+    void beallitas(const std::vector<int>& allas, int fordulo, int jelenlegi,
+                   const std::vector<QString>& tippek);
     int cella_at(QPoint p) const;
 
-signals:
+  signals:
     void valasztott(int kartya);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     bool event(QEvent* e) override;
 
-private:
+  private:
     QRect cella(int k) const;
     std::vector<int> allas_;
     std::vector<QString> tippek_;
@@ -55,7 +56,7 @@ private:
 
 class VisszanezesAblak : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit VisszanezesAblak(TForm1& f, QWidget* szulo = nullptr);
     ~VisszanezesAblak() override;
 
@@ -85,40 +86,40 @@ public:
     QWidget* Szoba;
     QComboBox* Parti;
     QPushButton* Megnyitas;
-    QLabel* Szerzodes;              // the contract line of the moment
-    QLabel* Nevek[3];               // rows from the top: left seat, right seat, the human
+    QLabel* Szerzodes;  // the contract line of the moment
+    QLabel* Nevek[3];   // rows from the top: left seat, right seat, the human
     Kattinthato* Lapok[3][10];
-    QLabel* Szamok[3][10];          // "jo / elosztasok" under each legal card
-    QWidget* Legjobb[3][10];        // gold frame: the best card
-    QWidget* Jatszott[3][10];       // orange frame: the card played
-    Kattinthato* Utes[3];           // the trick, by seat of the row
+    QLabel* Szamok[3][10];     // "jo / elosztasok" under each legal card
+    QWidget* Legjobb[3][10];   // gold frame: the best card
+    QWidget* Jatszott[3][10];  // orange frame: the card played
+    Kattinthato* Utes[3];      // the trick, by seat of the row
     QWidget* UtesNyero[3];
     Kattinthato* Talon[2];
     IdoVonal* Vonal;
-    QLabel* Naplo;                  // the log line of the moment
-    QLabel* IteletSor;              // the plain line of the card's verdict
-    QLabel* TeljesSor;              // the verdict with every card known
+    QLabel* Naplo;      // the log line of the moment
+    QLabel* IteletSor;  // the plain line of the card's verdict
+    QLabel* TeljesSor;  // the verdict with every card known
     QPushButton* Eleje;
     QPushButton* Vissza;
     QPushButton* Elore;
     QPushButton* Vege;
-    QLabel* Lepes;                  // "12. lépés / 47"
-    QPushButton* Itelet;            // "Ítélet ehhez a laphoz"
+    QLabel* Lepes;        // "12. lépés / 47"
+    QPushButton* Itelet;  // "Ítélet ehhez a laphoz"
     QProgressBar* Haladas;
     QPushButton* Megse;
-    QPushButton* Elejerol;          // "Újrajátszás az elejéről"
-    QPushButton* Innen;             // "Újrajátszás innen"
+    QPushButton* Elejerol;  // "Újrajátszás az elejéről"
+    QPushButton* Innen;     // "Újrajátszás innen"
     QPushButton* Bezar;
 
     void done(int r) override;
 
-private:
+  private:
     // A deal's review, kept while the window is open.
     struct Ertekeles {
         std::shared_ptr<const std::vector<Pillanat>> p;
-        std::vector<int> kartyak;                 // moments of the card steps
-        std::map<int, LapItelet> lap;             // by the card's moment
-        std::map<int, TeljesItelet> teljes;       // by the card's moment; one past the last: after it
+        std::vector<int> kartyak;            // moments of the card steps
+        std::map<int, LapItelet> lap;        // by the card's moment
+        std::map<int, TeljesItelet> teljes;  // by the card's moment; one past the last: after it
     };
     const Ertekeles& ert() const { return ertekelesek_.at(valasztott_); }
     Ertekeles& ert() { return ertekelesek_.at(valasztott_); }

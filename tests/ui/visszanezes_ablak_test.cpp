@@ -2,6 +2,8 @@
 // as the core replays it, the verdicts' marks as the core counts them, the workers
 // stopped when the window closes, and a damaged records file refused.
 
+#include "ui/visszanezes_ablak.h"
+
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,7 +26,6 @@
 #include "ui/tform6.h"
 #include "ui/tform7.h"
 #include "ui/tform8.h"
-#include "ui/visszanezes_ablak.h"
 
 namespace {
 
@@ -87,77 +88,87 @@ TEST_F(AblakTeszt, VisszanezesLeprolLepreAMagElottEsBezarasraLeall) {
     parti_lejatszasa(f, [&](TForm8* d) {
         ASSERT_TRUE(d->Button3->isEnabled());
         latta = true;
-        ModalFelelo felelo([&](QWidget* w) {
-            auto* v = qobject_cast<VisszanezesAblak*>(w);
-            ASSERT_NE(v, nullptr) << w->windowTitle().toStdString();
-            QElapsedTimer ido;
-            ido.start();
-            const PartiRekord& r = *v->rekord();
-            const std::vector<Pillanat> p = visszajatszas(r);
-            ASSERT_EQ(p.size(), v->pillanatok().size());
-            std::vector<int> kartyak;
-            for (int i = 1; i < static_cast<int>(p.size()); ++i)
-                if (p[i].lap) kartyak.push_back(i);
-            ASSERT_EQ(kartyak.size(), 30u) << "a deal of ten tricks";
+        ModalFelelo felelo(
+            [&](QWidget* w) {
+                auto* v = qobject_cast<VisszanezesAblak*>(w);
+                ASSERT_NE(v, nullptr) << w->windowTitle().toStdString();
+                QElapsedTimer ido;
+                ido.start();
+                const PartiRekord& r = *v->rekord();
+                const std::vector<Pillanat> p = visszajatszas(r);
+                ASSERT_EQ(p.size(), v->pillanatok().size());
+                std::vector<int> kartyak;
+                for (int i = 1; i < static_cast<int>(p.size()); ++i)
+                    if (p[i].lap) kartyak.push_back(i);
+                ASSERT_EQ(kartyak.size(), 30u) << "a deal of ten tricks";
 
-            // Tricks 2-9 come first: the human's cards and every full verdict there.
-            auto elso_korok = [&] {
-                for (size_t k = 6; k < kartyak.size(); ++k)
-                    if (p[kartyak[k]].seat == r.ember_helye && !v->lap_iteletek().count(kartyak[k])) return false;
-                return true;
-            };
-            ASSERT_TRUE(QTest::qWaitFor(elso_korok, 60000));
-            const qint64 ms_2_9 = ido.elapsed();
-            // Tricks 0-1 count on, and the bar says how far.
-            ASSERT_TRUE(QTest::qWaitFor([&] { return v->Haladas->text().contains(QString::fromUtf8("elosztás")); }, 5000));
-            std::printf("[ review ] tricks 2-9: %lld ms; progress of tricks 0-1: %s\n", static_cast<long long>(ms_2_9),
-                        v->Haladas->text().toUtf8().constData());
-            EXPECT_LT(ms_2_9, 20000);
+                // Tricks 2-9 come first: the human's cards and every full verdict there.
+                auto elso_korok = [&] {
+                    for (size_t k = 6; k < kartyak.size(); ++k)
+                        if (p[kartyak[k]].seat == r.ember_helye &&
+                            !v->lap_iteletek().count(kartyak[k]))
+                            return false;
+                    return true;
+                };
+                ASSERT_TRUE(QTest::qWaitFor(elso_korok, 60000));
+                const qint64 ms_2_9 = ido.elapsed();
+                // Tricks 0-1 count on, and the bar says how far.
+                ASSERT_TRUE(QTest::qWaitFor(
+                    [&] { return v->Haladas->text().contains(QString::fromUtf8("elosztás")); },
+                    5000));
+                std::printf("[ review ] tricks 2-9: %lld ms; progress of tricks 0-1: %s\n",
+                            static_cast<long long>(ms_2_9),
+                            v->Haladas->text().toUtf8().constData());
+                EXPECT_LT(ms_2_9, 20000);
 
-            // Every step by the keyboard: the hands as the core replays them, and
-            // where a verdict has come, its marks as the core counts them.
-            QTest::keyClick(v, Qt::Key_End);
-            EXPECT_EQ(v->most(), static_cast<int>(p.size()) - 1);
-            QTest::keyClick(v, Qt::Key_Home);
-            int jelolt = 0;
-            for (int i = 0; i < static_cast<int>(p.size()); ++i) {
-                ASSERT_EQ(v->most(), i);
-                for (int sor = 0; sor < 3; ++sor) {
-                    const int s = (r.ember_helye + 2 - sor) % 3;
-                    std::vector<int> kez;
-                    for (int k = 0; k < 10; ++k) {
-                        const Kartyalap& c = p[i].tabla.jatekosok[s].lapok[k];
-                        if (p[i].tabla.jatekosok[s].hol[c.szin][c.ertek] == s) kez.push_back(k);
+                // Every step by the keyboard: the hands as the core replays them, and
+                // where a verdict has come, its marks as the core counts them.
+                QTest::keyClick(v, Qt::Key_End);
+                EXPECT_EQ(v->most(), static_cast<int>(p.size()) - 1);
+                QTest::keyClick(v, Qt::Key_Home);
+                int jelolt = 0;
+                for (int i = 0; i < static_cast<int>(p.size()); ++i) {
+                    ASSERT_EQ(v->most(), i);
+                    for (int sor = 0; sor < 3; ++sor) {
+                        const int s = (r.ember_helye + 2 - sor) % 3;
+                        std::vector<int> kez;
+                        for (int k = 0; k < 10; ++k) {
+                            const Kartyalap& c = p[i].tabla.jatekosok[s].lapok[k];
+                            if (p[i].tabla.jatekosok[s].hol[c.szin][c.ertek] == s) kez.push_back(k);
+                        }
+                        ASSERT_EQ(sor_slotjai(v, sor), kez) << "moment " << i << ", row " << sor;
                     }
-                    ASSERT_EQ(sor_slotjai(v, sor), kez) << "moment " << i << ", row " << sor;
-                }
-                const auto l = v->lap_iteletek().find(i + 1);
-                if (l != v->lap_iteletek().end() && l->first > kartyak[5]) {
-                    const LapItelet mag = lap_itelet(p[i].tabla, p[i + 1].slot);
-                    const int sor = (r.ember_helye + 2 - p[i + 1].seat) % 3;
-                    for (int j = 0; j < 10; ++j) {
-                        if (v->Lapok[sor][j]->isHidden()) continue;
-                        const int slot = v->Lapok[sor][j]->property("slot").toInt();
-                        const bool legjobb = std::count(mag.legjobb_slotok.begin(), mag.legjobb_slotok.end(), slot);
-                        EXPECT_EQ(!v->Legjobb[sor][j]->isHidden(), legjobb) << "moment " << i << " slot " << slot;
-                        EXPECT_EQ(!v->Jatszott[sor][j]->isHidden(), slot == p[i + 1].slot);
+                    const auto l = v->lap_iteletek().find(i + 1);
+                    if (l != v->lap_iteletek().end() && l->first > kartyak[5]) {
+                        const LapItelet mag = lap_itelet(p[i].tabla, p[i + 1].slot);
+                        const int sor = (r.ember_helye + 2 - p[i + 1].seat) % 3;
+                        for (int j = 0; j < 10; ++j) {
+                            if (v->Lapok[sor][j]->isHidden()) continue;
+                            const int slot = v->Lapok[sor][j]->property("slot").toInt();
+                            const bool legjobb = std::count(mag.legjobb_slotok.begin(),
+                                                            mag.legjobb_slotok.end(), slot);
+                            EXPECT_EQ(!v->Legjobb[sor][j]->isHidden(), legjobb)
+                                << "moment " << i << " slot " << slot;
+                            EXPECT_EQ(!v->Jatszott[sor][j]->isHidden(), slot == p[i + 1].slot);
+                        }
+                        ++jelolt;
                     }
-                    ++jelolt;
+                    QTest::keyClick(v, Qt::Key_Right);
                 }
-                QTest::keyClick(v, Qt::Key_Right);
-            }
-            EXPECT_GT(jelolt, 0);
+                EXPECT_GT(jelolt, 0);
 
-            // Closed while tricks 0-1 still count: the workers stop at once.
-            ASSERT_TRUE(v->munkak().fut());
-            QElapsedTimer zar;
-            zar.start();
-            QTest::keyClick(v, Qt::Key_Escape);
-            EXPECT_FALSE(v->isVisible());
-            EXPECT_FALSE(v->munkak().fut());
-            std::printf("[ review ] closed with counts running in %lld ms\n", static_cast<long long>(zar.elapsed()));
-            EXPECT_LT(zar.elapsed(), 2000);
-        }, 120000);
+                // Closed while tricks 0-1 still count: the workers stop at once.
+                ASSERT_TRUE(v->munkak().fut());
+                QElapsedTimer zar;
+                zar.start();
+                QTest::keyClick(v, Qt::Key_Escape);
+                EXPECT_FALSE(v->isVisible());
+                EXPECT_FALSE(v->munkak().fut());
+                std::printf("[ review ] closed with counts running in %lld ms\n",
+                            static_cast<long long>(zar.elapsed()));
+                EXPECT_LT(zar.elapsed(), 2000);
+            },
+            120000);
         d->Button3->click();
         EXPECT_EQ(felelo.megvalaszolt(), 1);
     });
@@ -203,7 +214,8 @@ TEST_F(AblakTeszt, UjrajatszasAzEredmenytablabol) {
             ASSERT_NE(a.fazis, F_NINCS_PARTI);
             for (int s = 0; s < 3; ++s)
                 for (const Kartyalap& c : r.kezek[s])
-                    EXPECT_TRUE(std::any_of(std::begin(a.jatekosok[s].lapok), std::end(a.jatekosok[s].lapok),
+                    EXPECT_TRUE(std::any_of(std::begin(a.jatekosok[s].lapok),
+                                            std::end(a.jatekosok[s].lapok),
                                             [&](const Kartyalap& x) { return x.kep == c.kep; }))
                         << "seat " << s << ": " << lap_nev(c);
             continue;
