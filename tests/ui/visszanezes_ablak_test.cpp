@@ -6,7 +6,9 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -74,6 +76,13 @@ void parti_lejatszasa(TForm1* f, const std::function<void(TForm8*)>& tabla) {
     f->Button1->click();  // "Eredmény"
 }
 
+// A records file of the test's own, forgotten again however the test ends.
+struct SajatFajl {
+    QTemporaryDir mappa;
+    SajatFajl() { rekordok_fajl() = mappa.filePath("ulti/rekordok.txt"); }
+    ~SajatFajl() { rekordok_fajl().clear(); }
+};
+
 // The review's slots of row `r` as shown.
 std::vector<int> sor_slotjai(VisszanezesAblak* w, int r) {
     std::vector<int> v;
@@ -84,6 +93,7 @@ std::vector<int> sor_slotjai(VisszanezesAblak* w, int r) {
 
 TEST_F(AblakTeszt, VisszanezesLeprolLepreAMagElottEsBezarasraLeall) {
     hajtott_parti(4242);
+    SajatFajl fajl;
     bool latta = false;
     parti_lejatszasa(f, [&](TForm8* d) {
         ASSERT_TRUE(d->Button3->isEnabled());
@@ -173,6 +183,12 @@ TEST_F(AblakTeszt, VisszanezesLeprolLepreAMagElottEsBezarasraLeall) {
         EXPECT_EQ(felelo.megvalaszolt(), 1);
     });
     EXPECT_TRUE(latta);
+    // The settled deal is kept for the next run.
+    std::vector<PartiRekord> kept;
+    std::string hiba;
+    EXPECT_TRUE(rekordok_olvasasa(rekordok_fajl(), kept, hiba)) << hiba;
+    EXPECT_EQ(kept.size(), f->a.rekordok.size());
+    EXPECT_EQ(kept.size(), 1u);
 }
 
 // "Újrajátszás" from the result table's review: from the start the next deal has the
@@ -232,13 +248,12 @@ TEST_F(AblakTeszt, UjrajatszasAzEredmenytablabol) {
 }
 
 TEST_F(AblakTeszt, SerultRekordFajlUzenetetAdEsAJatekMegy) {
-    QTemporaryDir mappa;
-    const QString fajl = mappa.filePath("rekordok.txt");
-    QFile ki(fajl);
+    SajatFajl sajat;
+    QDir().mkpath(QFileInfo(rekordok_fajl()).absolutePath());
+    QFile ki(rekordok_fajl());
     ASSERT_TRUE(ki.open(QIODevice::WriteOnly));
     ki.write("ez nem rekord\n");
     ki.close();
-    rekordok_fajl() = fajl;
     QString uzenet;
     {
         ModalFelelo felelo([&](QWidget* w) {
@@ -250,7 +265,6 @@ TEST_F(AblakTeszt, SerultRekordFajlUzenetetAdEsAJatekMegy) {
         f->rekord_megorzes.visszatoltes(f->a, f);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !uzenet.isEmpty(); }, 3000));
     }
-    rekordok_fajl().clear();
     EXPECT_TRUE(uzenet.contains("rekordok.txt")) << uzenet.toStdString();
     EXPECT_TRUE(f->a.rekordok.empty());
     // The game goes on.
