@@ -74,10 +74,11 @@ IteletMunkak::Haladas IteletMunkak::haladas() const {
     h.kesz = kesz_;
     h.osszes = osszes_;
     for (int k = 0; k < szalak_; ++k) {
-        if (fut_[k].elem < 0) continue;
+        // The player's counts: a full verdict is one distribution.
+        if (fut_[k].elem < 0 || fut_[k].teljes) continue;
         h.eloszt_kesz += vez_[k].kesz;
         h.eloszt_osszes += vez_[k].osszes;
-        if (!fut_[k].teljes) h.fut_elem = fut_[k].elem;
+        h.fut_elem = fut_[k].elem;
     }
     return h;
 }

@@ -46,7 +46,7 @@ class IteletMunkak : public QObject {
     // How far the tasks queued since the workers were last idle are.
     struct Haladas {
         int kesz = 0, osszes = 0;
-        // The counts running now: distributions searched and to search, summed.
+        // The players' counts running now: distributions searched and to search, summed.
         int64_t eloszt_kesz = 0, eloszt_osszes = 0;
         int32_t fut_elem = -1;  // a running count's moment, -1 none
     };
