@@ -419,11 +419,13 @@ bool VisszanezesAblak::fajl_megnyitasa(const QString& fajl) {
 void VisszanezesAblak::parti_valasztas(int index) {
     if (index < 0 || index >= static_cast<int>(rekordok_.size())) return;
     if (!ertekelesek_.count(index)) {
-        auto p = std::make_shared<const std::vector<Pillanat>>(visszajatszas(rekordok_[index]));
+        std::string hiba;
+        auto p = std::make_shared<const std::vector<Pillanat>>(
+            visszajatszas(rekordok_[index], &hiba));
         if (p->empty()) {
             QMessageBox::warning(
                 this, QString::fromUtf8("Visszanézés"),
-                QString::fromUtf8("Ez a parti nem játszható vissza: a rekordja sérült."));
+                QString::fromUtf8("Ez a parti nem játszható vissza: %1").arg(u8(hiba)));
             Parti->setCurrentIndex(Parti->findData(valasztott_));
             return;
         }
@@ -603,8 +605,8 @@ void VisszanezesAblak::itelet_mutatas(int elem) {
             Lapok[r][j]->setToolTip(leiras);
             Lapok[r][j]->setAccessibleDescription(leiras);
         }
-        IteletSor->setText(
-            u8(itelet_sor(elotte, li, t != e.teljes.end() ? t->second : TeljesItelet{})));
+        // The full verdict has a line of its own below.
+        IteletSor->setText(u8(itelet_sor(elotte, li, TeljesItelet{})));
     } else if (munkak_.var({elem, false})) {
         IteletSor->setText(QString::fromUtf8("%1 lapjának ítélete: számolás folyik…").arg(nev));
     } else {
@@ -619,23 +621,7 @@ void VisszanezesAblak::itelet_mutatas(int elem) {
                 Jatszott[r][j]->setVisible(Lapok[r][j]->property("slot").toInt() == p[elem].slot);
 
     if (t != e.teljes.end()) {
-        const TeljesItelet& ti = t->second;
-        const QString felvevo = u8(elotte.jatekosok[elotte.felvevo].nev);
-        QString sor =
-            ti.felvevo_nyer
-                ? QString::fromUtf8(
-                      "Minden lapot ismerve a felvevő (%1) még kikényszerítheti a célját.")
-                      .arg(felvevo)
-                : QString::fromUtf8(
-                      "Minden lapot ismerve a felvevő (%1) már nem kényszerítheti ki a célját.")
-                      .arg(felvevo);
-        QStringList jok;
-        for (int slot : ti.nyero_slotok) jok << u8(lap_nev(elotte.jatekosok[s].lapok[slot]));
-        sor += jok.isEmpty()
-                   ? QString::fromUtf8(" %1 egyik lapja sem tartja meg az oldala célját.").arg(nev)
-                   : QString::fromUtf8(" %1 lapjai, amelyek megtartják az oldala célját: %2.")
-                         .arg(nev, jok.join(", "));
-        TeljesSor->setText(sor);
+        TeljesSor->setText(u8(teljes_sor(elotte, t->second)));
     } else {
         TeljesSor->setText(QString::fromUtf8("Minden lapot ismerve: számolás folyik…"));
     }
