@@ -4,6 +4,7 @@
 
 #include "analysis/gyors_kereses.h"
 #include "analysis/szabalyok.h"
+#include "scoring/elszamolas.h"
 
 namespace {
 
@@ -142,6 +143,15 @@ TeljesItelet teljes_itelet(const Asztal& elotte, IteletVezerles* v) {
     TeljesItelet t;
     if (!jatek_allas(elotte)) {
         t.kesz = true;
+        // After the last card: every component the search looks at was made (the
+        // party and the Piros are not among them).
+        if (elotte.fazis == F_VEGE) {
+            Asztal a = elotte;
+            const Elszamolas e = elszamolas(a);
+            t.felvevo_nyer = true;
+            for (int f = 0; f < LICIT_FLAGEK; ++f)
+                if (f != L_PASSZ && f != L_PIROS && a.jatek[f] && !e.teljesult[f]) t.felvevo_nyer = false;
+        }
         return t;
     }
     Asztal a = szamolo_masolat(elotte);

@@ -37,7 +37,8 @@ struct LapItelet {
                                           // when no card reaches the goal anywhere
 };
 
-// With every card where it really is, before the card of the seat on turn.
+// With every card where it really is, before the card of the seat on turn; after the
+// last card of a deal, whether the declarer's goal was reached.
 struct TeljesItelet {
     bool kesz = false;
     bool felvevo_nyer = false;            // the declarer's goal can still be forced

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <thread>
@@ -14,6 +15,7 @@
 #include "analysis/jelentes.h"
 #include "analysis/kereses.h"
 #include "review/itelet.h"
+#include "review/visszajatszas.h"
 #include "support/szkript_felulet.h"
 #include "table/folyam.h"
 
@@ -111,6 +113,41 @@ TEST(Itelet, AStoppedCountEndsAtOnceUnfinished) {
     EXPECT_GT(v.osszes.load(), 10000);
     EXPECT_LT(v.kesz.load(), v.osszes.load());
     EXPECT_LT(eltelt, std::chrono::seconds(2));
+}
+
+TEST(Itelet, AfterTheLastCardTheFullVerdictIsTheDealsOutcome) {
+    // The last card of ten tricks is its player's only one: it changes nothing. A deal
+    // that ended early was decided against the declarer.
+    Asztal a;
+    asztal_indulas(a, 3);
+    for (Jatekos& j : a.jatekosok) j.ember = 0;
+    auto n = std::make_shared<int64_t>(0);
+    a.ora = [n] { return (*n)++ / 20; };
+    teszt::SzkriptFelulet f;
+    for (int lepes = 0; lepes < 20000 && a.rekordok.size() < 12; ++lepes) {
+        button1_kattintas(a, f);
+        f.fuss(a);
+    }
+    int teljes = 0, korai = 0;
+    for (const PartiRekord& r : a.rekordok) {
+        const std::vector<Pillanat> p = visszajatszas(r);
+        ASSERT_FALSE(p.empty());
+        size_t utolso = 0, lapok = 0;
+        for (size_t i = 1; i < p.size(); ++i)
+            if (p[i].lap) utolso = i, ++lapok;
+        if (lapok == 0) continue;
+        const TeljesItelet vege = teljes_itelet(p.back().tabla);
+        ASSERT_TRUE(vege.kesz);
+        if (lapok == 30) {
+            EXPECT_EQ(vege.felvevo_nyer, teljes_itelet(p[utolso - 1].tabla).felvevo_nyer);
+            ++teljes;
+        } else {
+            EXPECT_FALSE(vege.felvevo_nyer);
+            ++korai;
+        }
+    }
+    EXPECT_GT(teljes, 5);
+    std::printf("%d deals of ten tricks, %d ended early\n", teljes, korai);
 }
 
 TEST(Itelet, TheTurningCardIsTheFirstThatChangedTheFullVerdict) {
