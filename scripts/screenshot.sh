@@ -6,8 +6,9 @@
 # drawn and in their twice-sized drawings. With QT_SCALE_FACTOR=2 in the environment
 # the windows are drawn at twice the size.
 # The README shows asztal.png, asztal_nagy.png, utolso_utes.png, eredmeny.png, lapok.png,
-# billentyu.png (a card picked with the keys) and statisztika.png (a game of twelve
-# computer deals) (docs/).
+# billentyu.png (a card picked with the keys), statisztika.png (a game of twelve
+# computer deals) and visszanezes.png (the review of the deal played, at the card that
+# turned it) (docs/).
 # Usage: scripts/screenshot.sh [build-dir] [out-dir, build-dir/kepernyokepek]
 # (DISPLAY_NUMBER=n starts the search for a free display there)
 set -euo pipefail

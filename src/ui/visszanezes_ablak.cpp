@@ -668,6 +668,7 @@ void VisszanezesAblak::vonal_frissites() {
     const int fordulo = n ? fordulo_lap(ismert) : -1;
     if (fordulo >= 0 && fordulo < n)
         tippek[fordulo] = QString::fromUtf8("Fordulópont — ") + tippek[fordulo];
+    fordulo_elem_ = fordulo >= 0 && fordulo < n ? e.kartyak[fordulo] : -1;
     Vonal->beallitas(n ? allas : std::vector<int>{}, fordulo, jelenlegi, tippek);
 }
 

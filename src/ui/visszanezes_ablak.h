@@ -81,6 +81,8 @@ class VisszanezesAblak : public QDialog {
     // The verdicts known so far, per moment of a card.
     const std::map<int, LapItelet>& lap_iteletek() const { return ert().lap; }
     IteletMunkak& munkak() { return munkak_; }
+    // The moment of the card that turned the deal, as far as the verdicts tell; -1 none.
+    int fordulo_elem() const { return fordulo_elem_; }
 
     // --- Controls ---------------------------------------------------------
     QWidget* Szoba;
@@ -156,7 +158,8 @@ class VisszanezesAblak : public QDialog {
     int most_ = 0;
     Ujra ujra_ = Ujra::nincs;
     bool eredmenybol_ = false;
-    bool leallitva_ = false;  // "Mégse": what is missing is asked for card by card
+    bool leallitva_ = false;
+    int fordulo_elem_ = -1;  // "Mégse": what is missing is asked for card by card
 };
 
 // Opens the review of the game's settled deals, the newest chosen, then plays the

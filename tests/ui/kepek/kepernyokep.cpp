@@ -16,10 +16,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <QProgressBar>
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 
 #include "scoring/elszamolas.h"
 #include "scoring/lejatszas.h"
@@ -106,21 +103,22 @@ void valasz(QWidget* w) {
     }
 }
 
-// The review at the card that turned the deal (or the human's last counted card),
-// once the verdicts of tricks 2-9 are in.
+// The review at the card that turned the deal once every verdict is in, that card's
+// verdict asked for with "Ítélet ehhez a laphoz" when it is a computer's.
 void visszanezes_kepe(VisszanezesAblak* d) {
     static bool bent = false;
     if (bent) return;
     bent = true;
-    (void)QTest::qWaitFor([d] { return !d->munkak().fut() || d->Haladas->text().contains(QString::fromUtf8("elosztás")); }, 60000);
-    var(300);
-    ment(d, "visszanezes_eleje.png");
-    int cel = -1;
-    for (const auto& [elem, l] : d->lap_iteletek()) cel = std::max(cel, elem - 1);
-    if (const char* m = std::getenv("ULTI_VISSZANEZES_LEPES")) cel = std::atoi(m);
-    d->ugras(cel);
-    var(300);
-    ment(d, "visszanezes.png");
+    (void)QTest::qWaitFor([d] { return !d->munkak().fut(); }, 120000);
+    if (d->fordulo_elem() > 0) {
+        d->ugras(d->fordulo_elem() - 1);
+        if (d->Itelet->isEnabled()) {
+            d->Itelet->click();
+            (void)QTest::qWaitFor([d] { return !d->munkak().fut(); }, 120000);
+        }
+        var(300);
+        ment(d, "visszanezes.png");
+    }
     d->reject();
     bent = false;
 }
