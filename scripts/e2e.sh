@@ -31,6 +31,8 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 # A settings folder of its own: the run starts from the defaults and leaves the
 # user's kept names, balances and window place alone.
 export XDG_CONFIG_HOME="$WORK/config"
+# The same for the kept deals' records.
+export XDG_DATA_HOME="$WORK/data"
 
 XPID=""
 APID=""
@@ -82,13 +84,13 @@ says() {  # says WHAT TEXT PIECE
   case "$2" in *"$3"*) ;; *) fail "$1 does not say \"$3\": \"$2\"";; esac
 }
 # With no deal running: "Játék" menu, "Betöltés" (the fourth item from the bottom
-# that can act: "Kilépés", "Statisztika", "Szerkesztés", "Betöltés") with the deal
-# of FILE as "mentes.txt".
+# that can act: "Kilépés", "Statisztika", "Szerkesztés", "Betöltés"; the fifth once a
+# deal is kept, "Visszanézés" above "Statisztika") with the deal of FILE as "mentes.txt".
 load() {
   cp "$OSZTASOK/$1" "$FOLDER/mentes.txt"
   xdotool mousemove --window "$WID" 22 8 click 1
   sleep 0.5
-  xdotool key Up Up Up Up Return
+  xdotool key $(printf 'Up %.0s' $(seq "$2")) Return
   sleep 0.5
   says "the guide line after Betöltés" "$(guide)" "A kirakott lapokat"
 }
@@ -96,7 +98,7 @@ load() {
 if [ -e "$FOLDER/mentes.txt" ]; then MENTES="$WORK/mentes.txt"; cp "$FOLDER/mentes.txt" "$MENTES"; else MENTES=none; fi
 
 # Everybody passes: the human's plain party, the computers' two passes, his own.
-load mindenki_passzol.txt
+load mindenki_passzol.txt 4
 click 64 418 1.5            # Button1 "Új parti": deal; seat 0 bids first and takes the talon
 says "the guide line of the first bidder" "$(guide)" "Tegyen vissza két lapot"
 s1=$(shot dealt)
@@ -119,7 +121,7 @@ says "the log after all passed" "$(naplo)" "Mindenki passzolt: ebből a partibó
 
 # A Betli: the human bids it, the computers pass, he leads the Makk Ász and takes
 # the first trick, which ends the deal.
-load betli.txt
+load betli.txt 5
 click 64 418 1.5            # "Új parti"
 click 160 448 0.5
 click 160 448 0.5

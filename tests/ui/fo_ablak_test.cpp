@@ -90,11 +90,12 @@ TEST_F(AblakTeszt, MenuItemsInOrderWithStateAndHint) {
 
     std::vector<QString> jatek;
     for (QAction* t : f->Jtk1->actions()) jatek.push_back(t->isSeparator() ? "-" : t->text());
-    // "Új parti" (F2), "Statisztika", "Tempó" and "Ajánlott lap" (H) came with the keys,
-    // the pace and the statistics.
+    // "Új parti" (F2), "Statisztika", "Tempó", "Ajánlott lap" (H) and "Visszanézés" came
+    // with the keys, the pace, the statistics and the review.
     EXPECT_EQ(jatek, (std::vector<QString>{u8("Új játék"), u8("Új parti"), "-", u8("Mentés"),
                                             u8("Betöltés"), "-", u8("Szerkesztés"), u8("Elemzés"),
-                                            u8("Variáció"), "-", u8("Statisztika"), "-", u8("Kilépés")}));
+                                            u8("Variáció"), "-", u8("Visszanézés"), u8("Statisztika"),
+                                            "-", u8("Kilépés")}));
     ASSERT_EQ(f->Belltsok1->actions().size(), 3);
     EXPECT_EQ(f->Belltsok1->actions()[1]->text(), u8("Tempó"));
     EXPECT_EQ(f->Belltsok1->actions()[2]->menu(), f->Nagyitas1);
