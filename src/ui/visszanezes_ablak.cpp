@@ -129,12 +129,12 @@ void IdoVonal::beallitas(const std::vector<int>& allas, int fordulo, int jelenle
 
 QRect IdoVonal::cella(int k) const {
     const int n = std::max<int>(1, static_cast<int>(allas_.size()));
-    // The cards in groups of three (the tricks), the end a little apart.
-    const int res = 4;
-    const int csoportok = (n - 1 + 2) / 3;
-    const double w = (width() - res * (csoportok + 1)) / double(n);
-    const int x = static_cast<int>(k * w + res * (k / 3 + (k == n - 1 ? 1 : 0)));
-    return QRect(x, 3, std::max(2, static_cast<int>(w) - 2), height() - 6);
+    // Cells as wide as for ten tricks and the end, whatever the deal's length; the
+    // cards in groups of three (the tricks), the end a little apart.
+    const double res = width() / 242.0;
+    const double w = (width() - res * 11) / 31.0;
+    const double x = k * w + res * (k / 3 + (k == n - 1 ? 1 : 0));
+    return QRect(static_cast<int>(x), 3, std::max(2, static_cast<int>(w) - 2), height() - 6);
 }
 
 int IdoVonal::cella_at(QPoint p) const {

@@ -4,11 +4,13 @@
 
 #include "ui/visszanezes_ablak.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -260,42 +262,54 @@ TEST_F(AblakTeszt, BezarasSzamolasKozbenLeall) {
     EXPECT_LT(zar.elapsed(), 1000);
 }
 
-// "Újrajátszás" from the result table's review: from the start the next deal has the
-// record's cards; from a moment the table shows that moment's hand, the human to play.
-TEST_F(AblakTeszt, UjrajatszasAzEredmenytablabol) {
-    for (const bool elejerol : {true, false}) {
+// "Újrajátszás": from the start the next deal has the record's cards; from a moment
+// the table shows that moment's hand, the human to play. From the result table's
+// review, and from the menu in place of the deal just dealt.
+TEST_F(AblakTeszt, Ujrajatszas) {
+    enum Eset { elejerol, innen, menubol_innen };
+    for (const Eset eset : {elejerol, innen, menubol_innen}) {
         hajtott_parti(4242);
         PartiRekord r;
         std::vector<Pillanat> p;
         int i = -1;
+        auto valasz = [&](QWidget* w) {
+            auto* v = qobject_cast<VisszanezesAblak*>(w);
+            ASSERT_NE(v, nullptr);
+            r = *v->rekord();
+            p = v->pillanatok();
+            if (eset == elejerol) {
+                ASSERT_TRUE(v->Elejerol->isEnabled());
+                v->Elejerol->click();
+                return;
+            }
+            // The human's last card of the deal.
+            for (int k = static_cast<int>(p.size()) - 2; k >= 0 && i < 0; --k)
+                if (p[k + 1].lap && p[k + 1].seat == r.ember_helye) i = k;
+            v->ugras(0);
+            EXPECT_FALSE(v->Innen->isEnabled());
+            EXPECT_FALSE(v->Innen->toolTip().isEmpty());
+            v->ugras(i);
+            ASSERT_TRUE(v->Innen->isEnabled());
+            v->Innen->click();
+        };
         parti_lejatszasa(f, [&](TForm8* d) {
-            ModalFelelo felelo([&](QWidget* w) {
-                auto* v = qobject_cast<VisszanezesAblak*>(w);
-                ASSERT_NE(v, nullptr);
-                r = *v->rekord();
-                p = v->pillanatok();
-                if (elejerol) {
-                    ASSERT_TRUE(v->Elejerol->isEnabled());
-                    v->Elejerol->click();
-                    return;
-                }
-                // The human's last card of the deal.
-                for (int k = static_cast<int>(p.size()) - 2; k >= 0 && i < 0; --k)
-                    if (p[k + 1].lap && p[k + 1].seat == r.ember_helye) i = k;
-                v->ugras(i);
-                ASSERT_TRUE(v->Innen->isEnabled());
-                EXPECT_FALSE(v->Innen->toolTip().isEmpty());
-                v->ugras(0);
-                EXPECT_FALSE(v->Innen->isEnabled());
-                v->ugras(i);
-                v->Innen->click();
-            });
+            if (eset == menubol_innen) return;
+            ModalFelelo felelo(valasz);
             d->Button3->click();
             EXPECT_FALSE(d->isVisible());
         });
+        if (eset == menubol_innen) {
+            ASSERT_TRUE(ujrajatszhato(f->a)) << "the next deal was just dealt";
+            QAction* t = f->findChild<QAction*>("Visszanezes1");
+            ASSERT_NE(t, nullptr);
+            emit f->Jtk1->aboutToShow();
+            ModalFelelo felelo(valasz);
+            t->trigger();
+            EXPECT_EQ(felelo.megvalaszolt(), 1);
+        }
         QTest::qWait(20);
         const Asztal& a = f->a;
-        if (elejerol) {
+        if (eset == elejerol) {
             ASSERT_NE(a.fazis, F_NINCS_PARTI);
             for (int s = 0; s < 3; ++s)
                 for (const Kartyalap& c : r.kezek[s])
