@@ -1,5 +1,6 @@
 #include "review/visszajatszas.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "analysis/szabalyok.h"
@@ -295,4 +296,16 @@ bool ujrajatszas_innen(Asztal& a, const std::vector<Pillanat>& p, int32_t i) {
     if (b.emberek_szama == 1) nevdobozok_frissitese(b);
     a = std::move(b);
     return true;
+}
+
+bool ujrajatszhato(const Asztal& a) {
+    if (a.fazis == F_NINCS_PARTI) return true;
+    // A deal just dealt in which no person has acted: the human to bid (the talon not
+    // yet turned up) or to lay back the talon dealt to him, and no step of a person
+    // recorded.
+    const bool kezdet = (a.fazis == F_LICIT_EMBER && !a.benyult) || a.fazis == F_LICIT_GEP ||
+                        (a.fazis == F_ELSO_DOBAS && a.rekord.lepesek.empty());
+    return kezdet && std::none_of(a.rekord.lepesek.begin(), a.rekord.lepesek.end(), [&](const RekordLepes& l) {
+               return l.seat < 0 || l.seat > 2 || a.jatekosok[l.seat].ember || l.fajta == RekordLepes::Fajta::lap;
+           });
 }

@@ -39,3 +39,8 @@ void ujrajatszas_elejerol(Asztal& a, const PartiRekord& r);
 // human on turn to play a card. Only where the human plays the next card; false
 // (and nothing touched) elsewhere.
 bool ujrajatszas_innen(Asztal& a, const std::vector<Pillanat>& p, int32_t i);
+
+// Whether the live table may give way to "Újrajátszás" now: no deal runs, or the deal
+// was just dealt and no person has acted in it yet (it is dropped as the tool bar's
+// "Új parti" drops a deal). A person's deal in progress is never dropped for it.
+bool ujrajatszhato(const Asztal& a);

@@ -420,8 +420,8 @@ void VisszanezesAblak::parti_valasztas(int index) {
     if (index < 0 || index >= static_cast<int>(rekordok_.size())) return;
     if (!ertekelesek_.count(index)) {
         std::string hiba;
-        auto p = std::make_shared<const std::vector<Pillanat>>(
-            visszajatszas(rekordok_[index], &hiba));
+        auto p =
+            std::make_shared<const std::vector<Pillanat>>(visszajatszas(rekordok_[index], &hiba));
         if (p->empty()) {
             QMessageBox::warning(
                 this, QString::fromUtf8("Visszanézés"),
@@ -796,20 +796,6 @@ void VisszanezesAblak::done(int r) {
 
 // --- Opening it ---------------------------------------------------------------------
 
-bool ujrajatszhato(const Asztal& a) {
-    if (a.fazis == F_NINCS_PARTI) return true;
-    // A deal just dealt in which no person has acted: the human to bid or to lay back
-    // the talon dealt to him, and no step of a person recorded.
-    const bool kezdet = a.fazis == F_LICIT_EMBER || a.fazis == F_LICIT_GEP ||
-                        (a.fazis == F_ELSO_DOBAS && a.rekord.lepesek.empty());
-    return kezdet && std::none_of(a.rekord.lepesek.begin(), a.rekord.lepesek.end(),
-                                  [&](const RekordLepes& l) {
-                                      return l.seat < 0 || l.seat > 2 ||
-                                             a.jatekosok[l.seat].ember ||
-                                             l.fajta == RekordLepes::Fajta::lap;
-                                  });
-}
-
 void visszanezes(TForm1& f, QDialog* eredmenytabla) {
     if (f.a.rekordok.empty()) return;
     VisszanezesAblak w(f, eredmenytabla ? static_cast<QWidget*>(eredmenytabla) : &f);
@@ -836,10 +822,7 @@ void visszanezes(TForm1& f, QDialog* eredmenytabla) {
     }
     // From the menu: a deal just dealt goes as the tool bar's "Új parti" drops it.
     if (w.ujra() == VisszanezesAblak::Ujra::elejerol) {
-        f.kezel([&] {
-            uj_parti_gomb(f.a);
-            ujrajatszas_elejerol(f.a, r);
-        });
+        f.kezel([&] { ujrajatszas_elejerol(f.a, r); });
         f.Button1->click();
     } else {
         f.kezel([&] {

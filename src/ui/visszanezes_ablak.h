@@ -25,7 +25,6 @@ class QTimer;
 class Elrendezes;
 class Kattinthato;
 class TForm1;
-struct Asztal;
 
 // The strip of the deal's cards: each cell coloured by whether the declarer could
 // still force its goal before that card, the card that turned it marked; a click
@@ -167,11 +166,6 @@ class VisszanezesAblak : public QDialog {
 // from a moment (the table shows it with the human to choose). `eredmenytabla`: the
 // result table it was opened from, which is then closed into the flow; null from the menu.
 void visszanezes(TForm1& f, QDialog* eredmenytabla);
-
-// Whether the table may leave what it does for a replay: no deal runs, or the deal
-// was just dealt and no person has acted in it yet (it is dropped as the tool bar's
-// "Új parti" drops a deal).
-bool ujrajatszhato(const Asztal& a);
 
 // Adds "Visszanézés" to the "Játék" menu above "Statisztika", enabled while a
 // settled deal's record exists.

@@ -306,6 +306,29 @@ TEST(Ujrajatszas, FromAMomentTheHumanPlaysOnToTheEnd) {
     EXPECT_EQ(visszajatszas(uj).size(), uj.lepesek.size() + 1);
 }
 
+TEST(Ujrajatszas, OnlyInPlaceOfADealNoPersonHasActedIn) {
+    // Deals just dealt: the person to lay back the talon he opens with, or to bid after
+    // the computers; once he has acted (a card laid back, the talon turned up), the
+    // deal is his.
+    for (uint64_t mag : {1, 2, 3}) {
+        Asztal a;
+        asztal_indulas(a, mag);
+        SzkriptFelulet f;
+        for (int32_t fazis : {F_ELSO_DOBAS, F_LICIT_EMBER}) {
+            uj_parti_gomb(a);
+            EXPECT_TRUE(ujrajatszhato(a));  // no deal running
+            button1_kattintas(a, f);
+            ASSERT_EQ(a.fazis, fazis) << "seed " << mag;
+            EXPECT_TRUE(ujrajatszhato(a)) << "seed " << mag;
+            if (fazis == F_ELSO_DOBAS)
+                kep_kattintas(a, f, 1);  // the first card laid back
+            else
+                talon_kattintas(a);  // the talon turned up after the computers' bids
+            EXPECT_FALSE(ujrajatszhato(a)) << "seed " << mag << ", phase " << a.fazis;
+        }
+    }
+}
+
 }  // namespace
 
 TEST(Rekord, TheArticleBeforeANumberFollowsHowItIsRead) {
