@@ -5,8 +5,8 @@
 IteletMunkak::IteletMunkak(int szalak, QObject* szulo)
     : QObject(szulo),
       szalak_(std::max(1, szalak)),
-      fut_(szalak_),
-      vez_(new IteletVezerles[szalak_]) {
+      fut_(szalak_ + 1),
+      vez_(new IteletVezerles[szalak_ + 1]) {
     for (IteletFeladat& f : fut_) f.elem = -1;
 }
 
@@ -22,21 +22,21 @@ void IteletMunkak::uj_parti(std::shared_ptr<const std::vector<Pillanat>> p) {
     kesz_ = osszes_ = 0;
 }
 
-void IteletMunkak::sorba(const std::vector<IteletFeladat>& f, bool elore) {
+void IteletMunkak::sorba(const std::vector<IteletFeladat>& f, bool kert) {
     if (f.empty() || !p_) return;
     {
         std::lock_guard<std::mutex> z(zar_);
-        const bool tetlen =
-            sor_.empty() && std::all_of(fut_.begin(), fut_.end(),
+        const bool tetlen = sor_.empty() && kert_.empty() &&
+                            std::all_of(fut_.begin(), fut_.end(),
                                         [](const IteletFeladat& x) { return x.elem < 0; });
         if (tetlen) kesz_ = osszes_ = 0;
-        if (elore)
-            sor_.insert(sor_.begin(), f.begin(), f.end());
+        if (kert)
+            kert_.insert(kert_.begin(), f.begin(), f.end());
         else
             sor_.insert(sor_.end(), f.begin(), f.end());
         osszes_ += static_cast<int>(f.size());
         if (szalak_futo_.empty())
-            for (int k = 0; k < szalak_; ++k) szalak_futo_.emplace_back([this, k] { munkas(k); });
+            for (int k = 0; k <= szalak_; ++k) szalak_futo_.emplace_back([this, k] { munkas(k); });
     }
     jel_.notify_all();
 }
@@ -46,7 +46,8 @@ void IteletMunkak::leallitas() {
         std::lock_guard<std::mutex> z(zar_);
         vege_ = true;
         sor_.clear();
-        for (int k = 0; k < szalak_; ++k) vez_[k].leallitas = true;
+        kert_.clear();
+        for (int k = 0; k <= szalak_; ++k) vez_[k].leallitas = true;
     }
     jel_.notify_all();
     for (std::thread& t : szalak_futo_) t.join();
@@ -59,13 +60,15 @@ void IteletMunkak::leallitas() {
 bool IteletMunkak::var(const IteletFeladat& f) const {
     std::lock_guard<std::mutex> z(zar_);
     return std::find(sor_.begin(), sor_.end(), f) != sor_.end() ||
+           std::find(kert_.begin(), kert_.end(), f) != kert_.end() ||
            std::find(fut_.begin(), fut_.end(), f) != fut_.end();
 }
 
 bool IteletMunkak::fut() const {
     std::lock_guard<std::mutex> z(zar_);
-    return !sor_.empty() || std::any_of(fut_.begin(), fut_.end(),
-                                        [](const IteletFeladat& x) { return x.elem >= 0; });
+    return !sor_.empty() || !kert_.empty() ||
+           std::any_of(fut_.begin(), fut_.end(),
+                       [](const IteletFeladat& x) { return x.elem >= 0; });
 }
 
 IteletMunkak::Haladas IteletMunkak::haladas() const {
@@ -73,7 +76,7 @@ IteletMunkak::Haladas IteletMunkak::haladas() const {
     Haladas h;
     h.kesz = kesz_;
     h.osszes = osszes_;
-    for (int k = 0; k < szalak_; ++k) {
+    for (int k = 0; k <= szalak_; ++k) {
         // The player's counts: a full verdict is one distribution.
         if (fut_[k].elem < 0 || fut_[k].teljes) continue;
         h.eloszt_kesz += vez_[k].kesz;
@@ -90,10 +93,14 @@ void IteletMunkak::munkas(int k) {
         std::shared_ptr<const std::vector<Pillanat>> p;
         {
             std::unique_lock<std::mutex> z(zar_);
-            jel_.wait(z, [this] { return vege_ || !sor_.empty(); });
+            // The last worker waits for what the person asks for; the others take that
+            // first too, then the rest in order.
+            jel_.wait(
+                z, [this, k] { return vege_ || !kert_.empty() || (k < szalak_ && !sor_.empty()); });
             if (vege_) return;
-            f = sor_.front();
-            sor_.pop_front();
+            std::deque<IteletFeladat>& honnan = kert_.empty() ? sor_ : kert_;
+            f = honnan.front();
+            honnan.pop_front();
             fut_[k] = f;
             gen = generacio_;
             p = p_;

@@ -33,8 +33,10 @@ class IteletMunkak : public QObject {
 
     // A new deal to count over: stops what runs and forgets the queue.
     void uj_parti(std::shared_ptr<const std::vector<Pillanat>> p);
-    // Queues the tasks at the back (or, in order, at the front) and starts the workers.
-    void sorba(const std::vector<IteletFeladat>& f, bool elore = false);
+    // Queues the tasks at the back, or as asked for by the person: those come before
+    // the rest, and one worker of their own takes them even while the others are in
+    // long counts. Starts the workers.
+    void sorba(const std::vector<IteletFeladat>& f, bool kert = false);
     // Stops the counts that run, drops the queue and joins the workers. Prompt: a
     // count checks its stop flag as it goes.
     void leallitas();
@@ -59,13 +61,14 @@ class IteletMunkak : public QObject {
   private:
     void munkas(int k);
 
-    const int szalak_;
+    const int szalak_;  // general workers; one more takes only what was asked for
     std::shared_ptr<const std::vector<Pillanat>> p_;
     unsigned generacio_ = 0;
 
     mutable std::mutex zar_;
     std::condition_variable jel_;
     std::deque<IteletFeladat> sor_;
+    std::deque<IteletFeladat> kert_;  // asked for by the person
     std::vector<std::thread> szalak_futo_;
     std::vector<IteletFeladat> fut_;         // per worker; elem -1 idle
     std::unique_ptr<IteletVezerles[]> vez_;  // per worker

@@ -200,9 +200,9 @@ TEST_F(AblakTeszt, VisszanezesLeprolLepreAMagAlapjan) {
     EXPECT_EQ(kept.size(), 1u);
 }
 
-// An Ulti the computers played: tricks 2-9 come at once; then, closed while long
-// counts run (the first cards, up to 184,756 distributions each), the workers stop
-// at once; meanwhile the bar shows the count.
+// An Ulti the computers played: tricks 2-9 come at once, and a card asked for while
+// the long counts of the first cards run (up to 184,756 distributions each); the bar
+// shows those counts; closed meanwhile, the workers stop at once.
 TEST_F(AblakTeszt, BezarasSzamolasKozbenLeall) {
     Asztal g;
     asztal_indulas(g, 5);
@@ -244,6 +244,17 @@ TEST_F(AblakTeszt, BezarasSzamolasKozbenLeall) {
     std::printf("[ review ] an Ulti of ten tricks: tricks 2-9 (%d verdicts) in %lld ms\n",
                 elso_korok, static_cast<long long>(ido.elapsed()));
     EXPECT_LT(ido.elapsed(), 10000);
+    // A computer's card asked for while the first cards count: it comes at once.
+    int kert = 15;
+    while (p[kartyak[kert]].seat == r.ember_helye) ++kert;
+    v.ugras(kartyak[kert] - 1);
+    ASSERT_TRUE(v.munkak().fut());
+    QElapsedTimer valasz;
+    valasz.start();
+    QTest::mouseClick(v.Itelet, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return v.lap_iteletek().count(kartyak[kert]) > 0; }, 5000));
+    std::printf("[ review ] a computer's card asked for during the long counts: %lld ms\n",
+                static_cast<long long>(valasz.elapsed()));
     v.ugras(kartyak[0] - 1);
     ASSERT_TRUE(v.Itelet->isEnabled());
     QTest::mouseClick(v.Itelet, Qt::LeftButton);
