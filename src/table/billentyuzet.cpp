@@ -29,8 +29,15 @@ int32_t szamgomb(const AsztalNezet& n, int32_t szam) {
     return std::find(v.begin(), v.end(), k) != v.end() ? k : 0;
 }
 
-int32_t igazitas(const AsztalNezet& n, int32_t most) {
-    if (most <= 0) return 0;
+namespace {
+bool lapra_var(const Asztal& a) {
+    return a.fazis == F_ELSO_DOBAS || a.fazis == F_MASODIK_DOBAS || a.fazis == F_JATEK_EMBER;
+}
+}  // namespace
+
+int32_t igazitas(const Asztal& a, int32_t most) {
+    if (most <= 0 || !lapra_var(a)) return 0;
+    const AsztalNezet& n = a.nezet;
     int32_t legjobb = 0;
     // The row's order: 1..10, 13, 14; the nearest pickable card at or before `most`.
     auto helye = [](int32_t k) { return k <= 10 ? k : k - 2; };
@@ -40,8 +47,7 @@ int32_t igazitas(const AsztalNezet& n, int32_t most) {
 }
 
 int32_t enter_celja(const Asztal& a, int32_t valasztott) {
-    const bool lapra_var = a.fazis == F_ELSO_DOBAS || a.fazis == F_MASODIK_DOBAS || a.fazis == F_JATEK_EMBER;
     const std::vector<int32_t> v = valaszthato_kepek(a.nezet);
-    if (lapra_var && std::find(v.begin(), v.end(), valasztott) != v.end()) return valasztott;
+    if (lapra_var(a) && std::find(v.begin(), v.end(), valasztott) != v.end()) return valasztott;
     return a.nezet.button1_lathato ? 0 : -1;
 }

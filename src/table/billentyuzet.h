@@ -20,9 +20,10 @@ int32_t leptetes(const AsztalNezet& n, int32_t most, int32_t irany);
 // Key 1..9 picks Image1 .. Image9, key 0 Image10, when that card can be picked; 0 if not.
 int32_t szamgomb(const AsztalNezet& n, int32_t szam);
 
-// The pick after the table changed: `most` while it can still be picked, else the
-// nearest card left of it (the row closes up when a card leaves it), else none.
-int32_t igazitas(const AsztalNezet& n, int32_t most);
+// The pick after the table changed: none while the table waits for no card of the
+// human's (a mark would claim a card can act); else `most` while it can still be
+// picked, else the nearest card left of it (the row closes up when a card leaves it).
+int32_t igazitas(const Asztal& a, int32_t most);
 
 // What Enter does: the picked card (its picture, 1..14) while the table waits for
 // one of the human's cards (a discard or a card to play), else 0 for the main

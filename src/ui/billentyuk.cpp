@@ -48,7 +48,7 @@ void billentyu_menuk(TForm1& f) {
 }
 
 int Billentyuk::valasztott() {
-    valasztott_ = igazitas(f_.a.nezet, valasztott_);
+    valasztott_ = igazitas(f_.a, valasztott_);
     return valasztott_;
 }
 

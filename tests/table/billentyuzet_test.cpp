@@ -18,7 +18,9 @@ Asztal sor(int db, bool talon) {
 }
 
 TEST(Billentyuzet, LeptetesSzamgombEsIgazitas) {
-    const Asztal tizenketto = sor(10, true), het = sor(7, false);
+    const Asztal tizenketto = sor(10, true);
+    Asztal het = sor(7, false);
+    het.fazis = F_JATEK_EMBER;
     const AsztalNezet& n = tizenketto.nezet;
     EXPECT_EQ(valaszthato_kepek(n), (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13, 14}));
     EXPECT_EQ(leptetes(n, 0, +1), 1);
@@ -28,8 +30,12 @@ TEST(Billentyuzet, LeptetesSzamgombEsIgazitas) {
     EXPECT_EQ(leptetes(n, 1, -1), 1);
     EXPECT_EQ(szamgomb(n, 0), 10);
     EXPECT_EQ(szamgomb(het.nezet, 8), 0);
-    EXPECT_EQ(igazitas(het.nezet, 9), 7) << "the last card left, when the picked one went";
-    EXPECT_EQ(igazitas(het.nezet, 3), 3);
+    EXPECT_EQ(igazitas(het, 9), 7) << "the last card left, when the picked one went";
+    EXPECT_EQ(igazitas(het, 3), 3);
+    for (int32_t f : {F_LICIT_EMBER, F_LICIT_GEP, F_JATEK_GEP, F_VEGE}) {
+        het.fazis = f;
+        EXPECT_EQ(igazitas(het, 3), 0) << "no card marked while none can act, phase " << f;
+    }
     EXPECT_EQ(valaszthato_kepek(sor(0, false).nezet).size(), 0u) << "backs are not picked";
 }
 
