@@ -9,7 +9,6 @@
 #include <QDialog>
 #include <map>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "model/parti_rekord.h"
