@@ -7,8 +7,51 @@
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
 
 namespace gyors {
+
+Tomoritett tomorit_hordozhato(Maszk k0, Maszk k1, Maszk k2, Maszk szamolt) {
+    Maszk h[3] = {0, 0, 0}, jelek = 0;
+    for (int32_t sz = 0; sz < 4; ++sz) {
+        Maszk bent = (k0 | k1 | k2) & szin_maszk(sz);
+        Maszk hely = 1u << (sz * 8);
+        for (; bent; bent &= bent - 1, hely <<= 1) {
+            const Maszk b = bent & (0u - bent);
+            h[(k1 & b) ? 1 : (k2 & b) ? 2 : 0] |= hely;
+            if (szamolt & b) jelek |= hely;
+        }
+    }
+    return {h[0] | h[2], h[1] | h[2], jelek};
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+// The cards in play gathered to the low bits, then scattered to the lowest places of
+// each suit (as many as the suit has in play).
+__attribute__((target("bmi2,popcnt"))) Tomoritett tomorit_pext(Maszk k0, Maszk k1, Maszk k2, Maszk szamolt) {
+    const Maszk bent = k0 | k1 | k2;
+    Maszk hely = 0;
+    for (int32_t sz = 0; sz < 4; ++sz)
+        hely |= ((1u << __builtin_popcount((bent >> (sz * 8)) & 0xFFu)) - 1) << (sz * 8);
+    return {_pdep_u32(_pext_u32(k0 | k2, bent), hely), _pdep_u32(_pext_u32(k1 | k2, bent), hely),
+            _pdep_u32(_pext_u32(szamolt, bent), hely)};
+}
+
+// Zen 1 and 2 run pext and pdep in microcode, slower than the card-by-card loop.
+static bool pext_valasztas() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt") && !__builtin_cpu_is("znver1") &&
+           !__builtin_cpu_is("znver2");
+}
+const bool pext_gyors = pext_valasztas();
+#else
+Tomoritett tomorit_pext(Maszk k0, Maszk k1, Maszk k2, Maszk szamolt) {
+    return tomorit_hordozhato(k0, k1, k2, szamolt);
+}
+const bool pext_gyors = false;
+#endif
 
 // Large tables straight from the system: zeroed pages as they are first touched, and
 // aligned, so that a bucket never straddles two cache lines. (Large pages were

@@ -50,6 +50,19 @@ struct Kulcs {
     uint32_t tobbi = 0;
 };
 
+// The three hands with each suit's cards in play closed up to the suit's lowest
+// places: seats 0 or 2 (`h02`), seats 1 or 2 (`h12`), and the counted cards among
+// them (`jelek`).
+struct Tomoritett {
+    Maszk h02 = 0, h12 = 0, jelek = 0;
+};
+// Card by card: on any processor.
+Tomoritett tomorit_hordozhato(Maszk k0, Maszk k1, Maszk k2, Maszk szamolt);
+// With the bit gathering and scattering of BMI2, the same bits in a few instructions;
+// only where `pext_gyors` says the processor has them and runs them fast.
+Tomoritett tomorit_pext(Maszk k0, Maszk k1, Maszk k2, Maszk szamolt);
+extern const bool pext_gyors;
+
 // Only the order of the cards left in each suit decides the play, not which of them
 // were played: each suit's cards left close up to its lowest places, so that
 // positions that differ only so share an entry. The cards the verdict counts (tens or
@@ -61,20 +74,12 @@ inline Kulcs kulcs(const Allas& p, int32_t t) {
     if (A.kulcs_tizes) k.tobbi |= static_cast<uint32_t>(p.fT) << 2 | static_cast<uint32_t>(p.eT) << 7;
     if (A.kulcs_asz) k.tobbi |= static_cast<uint32_t>(p.fA) << 12 | static_cast<uint32_t>(p.eA) << 15;
     if (A.kulcs_utes) k.tobbi |= static_cast<uint32_t>(p.fU) << 18 | static_cast<uint32_t>(p.eU) << 22;
-    Maszk h[3] = {p.kez[0], p.kez[1], p.kez[2]};
-    if (A.tomorit) {
-        h[0] = h[1] = h[2] = 0;
-        for (int32_t sz = 0; sz < 4; ++sz) {
-            Maszk bent = (p.kez[0] | p.kez[1] | p.kez[2]) & szin_maszk(sz);
-            Maszk hely = 1u << (sz * 8);
-            for (; bent; bent &= bent - 1, hely <<= 1) {
-                const Maszk b = bent & (0u - bent);
-                h[(p.kez[1] & b) ? 1 : (p.kez[2] & b) ? 2 : 0] |= hely;
-                if (A.szamolt & b) k.jelek |= hely;
-            }
-        }
-    }
-    k.kezek = (static_cast<uint64_t>(h[1] | h[2]) << 32) | (h[0] | h[2]);
+    Tomoritett h{p.kez[0] | p.kez[2], p.kez[1] | p.kez[2], 0};
+    if (A.tomorit)
+        h = pext_gyors ? tomorit_pext(p.kez[0], p.kez[1], p.kez[2], A.szamolt)
+                       : tomorit_hordozhato(p.kez[0], p.kez[1], p.kez[2], A.szamolt);
+    k.kezek = (static_cast<uint64_t>(h.h12) << 32) | h.h02;
+    k.jelek = h.jelek;
     return k;
 }
 
