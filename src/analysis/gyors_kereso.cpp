@@ -9,15 +9,30 @@ bool Kereso::eloszlas(const Maszk h[3], uint32_t aktiv, uint32_t& jo) {
     jo = 0;
     int32_t lista[10], w = 0;
     const int32_t n = jeloltek(A.T, A.K, A.owner, lista, w);
+    Kulcs kulcsok[10];
+    const Kulcs* kk = kovetkezo_kulcsok(A.T, A.K, A.owner, lista, n, w, kulcsok);
     // Every root candidate is searched to its end, as the literal search does.
     for (int32_t i = 0; i < n; ++i) {
         if (!((aktiv >> A.slot[lista[i]]) & 1)) continue;
         if (lejart()) return false;
-        const int32_t r = kovetkezmeny(A.T, A.K, A.owner, lista[i], w);
+        const int32_t r = kovetkezmeny(A.T, A.K, A.owner, lista[i], w, kk ? &kk[i] : nullptr);
         if (r == 0) return false;
         if ((A.owner == A.D) == (r == 1)) jo |= 1u << A.slot[lista[i]];
     }
     return true;
+}
+
+const Kulcs* Kereso::kovetkezo_kulcsok(int32_t t, int32_t k, int32_t s, const int32_t* lista, int32_t n,
+                                       int32_t w, Kulcs* kulcsok) {
+    if (k != 2 || t == 9) return nullptr;
+    vezeto[t + 1] = w;
+    for (int32_t i = 0; i < n; ++i) {
+        lerak(t, k, s, lista[i], w);
+        kulcsok[i] = kulcs(*this, t + 1);
+        tabla.elore(t + 1, kulcsok[i]);
+        visszavesz(t, k, s, lista[i], w);
+    }
+    return kulcsok;
 }
 
 bool Kereso::lejart() {
@@ -33,13 +48,13 @@ bool Kereso::lejart() {
     return megszakitva;
 }
 
-int32_t Kereso::kovetkezmeny(int32_t t, int32_t k, int32_t s, int32_t p, int32_t w) {
+int32_t Kereso::kovetkezmeny(int32_t t, int32_t k, int32_t s, int32_t p, int32_t w, const Kulcs* kk) {
     lerak(t, k, s, p, w);
     int32_t r = ertekel(t, k);
     if (r == 0) {
         if (k == 2) {
             vezeto[t + 1] = w;
-            r = megold(t + 1, 0);
+            r = megold(t + 1, 0, kk);
         } else {
             r = megold(t, k + 1);
         }
@@ -51,13 +66,11 @@ int32_t Kereso::kovetkezmeny(int32_t t, int32_t k, int32_t s, int32_t p, int32_t
     return r;
 }
 
-int32_t Kereso::megold(int32_t t, int32_t k) {
+int32_t Kereso::megold(int32_t t, int32_t k, const Kulcs* kk) {
     // Step 1: at the start of a trick, a value found before.
-    Kulcs kk;
     const uint64_t kezdet = csomopontok;
     if (k == 0) {
-        kk = kulcs(*this, t);
-        if (const int32_t v = tabla.ertek(t, kk)) return v;
+        if (const int32_t v = tabla.ertek(t, *kk)) return v;
     }
     // Step 2: the side to move needs one card that reaches its goal. A seat with no
     // card (only in an inconsistent layout) loses the line.
@@ -66,9 +79,11 @@ int32_t Kereso::megold(int32_t t, int32_t k) {
     int32_t lista[10], w = 0;
     const int32_t n = jeloltek(t, k, s, lista, w);
     int32_t ertek = -akar;
+    Kulcs kulcsok[10];
+    const Kulcs* kk2 = kovetkezo_kulcsok(t, k, s, lista, n, w, kulcsok);
     for (int32_t i = 0; i < n; ++i) {
         if (lejart()) return 0;
-        const int32_t r = kovetkezmeny(t, k, s, lista[i], w);
+        const int32_t r = kovetkezmeny(t, k, s, lista[i], w, kk2 ? &kk2[i] : nullptr);
         if (r == 0) return 0;
         if (r == akar) {
             ertek = akar;
@@ -76,7 +91,7 @@ int32_t Kereso::megold(int32_t t, int32_t k) {
         }
     }
     // Step 3: the value for later.
-    if (k == 0) tabla.tarol(t, kk, ertek, csomopontok - kezdet);
+    if (k == 0) tabla.tarol(t, *kk, ertek, csomopontok - kezdet);
     return ertek;
 }
 

@@ -36,12 +36,19 @@ private:
     Tabla tabla;
 
     bool lejart();
+    // Before a trick's last card: the keys of the next trick's positions after each of
+    // the n candidates, their buckets asked for all at once so that their cache misses
+    // overlap; null before any other card.
+    const Kulcs* kovetkezo_kulcsok(int32_t t, int32_t k, int32_t s, const int32_t* lista, int32_t n, int32_t w,
+                                   Kulcs* kulcsok);
     // Plays p for seat s at (t, k) and returns the value of the line: the verdict when
-    // it decides, else the value of the position after it; 0 when cut off.
-    int32_t kovetkezmeny(int32_t t, int32_t k, int32_t s, int32_t p, int32_t w);
+    // it decides, else the value of the position after it; 0 when cut off. `kk`: the
+    // key of the next trick's start, after a trick's last card.
+    int32_t kovetkezmeny(int32_t t, int32_t k, int32_t s, int32_t p, int32_t w, const Kulcs* kk = nullptr);
     // The value of the position with the next card at (t, k): the side to move needs
-    // one card that reaches its goal. 0 when cut off.
-    int32_t megold(int32_t t, int32_t k);
+    // one card that reaches its goal. 0 when cut off. `kk`: the position's key, at the
+    // start of a trick.
+    int32_t megold(int32_t t, int32_t k, const Kulcs* kk = nullptr);
 };
 
 }  // namespace gyors

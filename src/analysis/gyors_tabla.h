@@ -43,12 +43,22 @@ private:
 
 // A position's key at the start of trick t: the hands, two bits per card, with the
 // counted cards marked (`jelek`), and the leader and the counters the verdict reads
-// (`tobbi`, 26 bits).
+// (`tobbi`, 26 bits); `hasito` picks its bucket. Filled only by `kulcs`.
 struct Kulcs {
-    uint64_t kezek = 0;
-    uint32_t jelek = 0;
-    uint32_t tobbi = 0;
+    uint64_t kezek;
+    uint32_t jelek;
+    uint32_t tobbi;
+    uint64_t hasito;
 };
+
+inline uint64_t kulcs_hasito(uint64_t kezek, uint32_t jelek, uint32_t tobbi) {
+    uint64_t h = (kezek ^ (static_cast<uint64_t>(jelek) << 17)) * 0x9E3779B97F4A7C15ULL ^
+                 (tobbi * 0xD6E8FEB86659FD93ULL);
+    h ^= h >> 29;
+    h *= 0xBF58476D1CE4E5B9ULL;
+    h ^= h >> 32;
+    return h;
+}
 
 // The three hands with each suit's cards in play closed up to the suit's lowest
 // places: seats 0 or 2 (`h02`), seats 1 or 2 (`h12`), and the counted cards among
@@ -80,6 +90,7 @@ inline Kulcs kulcs(const Allas& p, int32_t t) {
                        : tomorit_hordozhato(p.kez[0], p.kez[1], p.kez[2], A.szamolt);
     k.kezek = (static_cast<uint64_t>(h.h12) << 32) | h.h02;
     k.jelek = h.jelek;
+    k.hasito = kulcs_hasito(k.kezek, k.jelek, k.tobbi);
     return k;
 }
 
@@ -101,6 +112,10 @@ public:
             if (egyezik(e[i], k) && ((e[i].adat >> 26) & 3) != 0) return ((e[i].adat >> 26) & 3) == 1 ? 1 : -1;
         return 0;
     }
+
+    // Asks for the position's bucket ahead of its probe: the probe's cache miss is the
+    // search's largest cost.
+    void elore(int32_t t, const Kulcs& k) const { __builtin_prefetch(vodor(t, k)); }
 
     // Stores the value found with `munka` cards played: in the entry that holds the
     // position, else in the empty or the cheapest one of its bucket.
@@ -124,17 +139,9 @@ private:
     static bool egyezik(const Bejegyzes& b, const Kulcs& k) {
         return b.kezek == k.kezek && b.jelek == k.jelek && (b.adat & 0x3FFFFFFu) == k.tobbi;
     }
-    static uint64_t hasito(uint64_t kezek, uint32_t jelek, uint32_t tobbi) {
-        uint64_t h = (kezek ^ (static_cast<uint64_t>(jelek) << 17)) * 0x9E3779B97F4A7C15ULL ^
-                     (tobbi * 0xD6E8FEB86659FD93ULL);
-        h ^= h >> 29;
-        h *= 0xBF58476D1CE4E5B9ULL;
-        h ^= h >> 32;
-        return h;
-    }
     // The bucket of entries the position may take.
     Bejegyzes* vodor(int32_t t, const Kulcs& k) const {
-        const uint64_t h = hasito(k.kezek, k.jelek, k.tobbi);
+        const uint64_t h = k.hasito;
         if (t >= 7) return &kis[h & (KIS - UT)];
         return &nagy[h & (maszk + 1 - UT)];
     }
@@ -165,7 +172,7 @@ private:
         foglal(std::min(max_bitek, bitek + 2));
         for (uint64_t i = 0; i < n; ++i)
             if (((r[i].adat >> 26) & 3) != 0) {
-                const uint64_t h = hasito(r[i].kezek, r[i].jelek, r[i].adat & 0x3FFFFFFu);
+                const uint64_t h = kulcs_hasito(r[i].kezek, r[i].jelek, r[i].adat & 0x3FFFFFFu);
                 beir(&nagy[h & (maszk + 1 - UT)], r[i].kezek, r[i].jelek, r[i].adat);
             }
     }
