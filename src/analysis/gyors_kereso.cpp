@@ -50,7 +50,9 @@ bool Kereso::lejart() {
 
 int32_t Kereso::kovetkezmeny(int32_t t, int32_t k, int32_t s, int32_t p, int32_t w, const Kulcs* kk) {
     lerak(t, k, s, p, w);
-    int32_t r = ertekel(t, k);
+    // Before a trick's last card only the trump 7 leaving play changes what the verdict
+    // reads, and every line below the root card got here with the verdict open.
+    int32_t r = k == 2 || p == A.hetes || (t == A.T && k == A.K) ? ertekel(t, k) : 0;
     if (r == 0) {
         if (k == 2) {
             vezeto[t + 1] = w;
