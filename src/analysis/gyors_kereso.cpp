@@ -1,5 +1,6 @@
 #include "analysis/gyors_kereso.h"
 
+#include "analysis/gyors_korlatok.h"
 #include "analysis/kereses.h"
 
 namespace gyors {
@@ -72,6 +73,9 @@ int32_t Kereso::megold(int32_t t, int32_t k, const Kulcs* kk) {
     // Step 1: at the start of a trick, a value found before.
     const uint64_t kezdet = csomopontok;
     if (k == 0) {
+        // The declarer who wins every trick left by sure winners, when that line
+        // reaches his goal.
+        if (felvevo_mindet_viszi(*this, t) && mindet_viszi_itelet(*this, t) == 1) return 1;
         if (const int32_t v = tabla.ertek(t, *kk)) return v;
     }
     // Step 2: the side to move needs one card that reaches its goal. A seat with no
@@ -80,6 +84,8 @@ int32_t Kereso::megold(int32_t t, int32_t k, const Kulcs* kk) {
     const int32_t akar = s == A.D ? 1 : -1;
     int32_t lista[10], w = 0;
     const int32_t n = jeloltek(t, k, s, lista, w);
+    const bool rendezett = k == 0 && s == A.D && n > 1;
+    if (rendezett) rendezes.rendez(t, s, lista, n);
     int32_t ertek = -akar;
     Kulcs kulcsok[10];
     const Kulcs* kk2 = kovetkezo_kulcsok(t, k, s, lista, n, w, kulcsok);
@@ -88,6 +94,7 @@ int32_t Kereso::megold(int32_t t, int32_t k, const Kulcs* kk) {
         const int32_t r = kovetkezmeny(t, k, s, lista[i], w, kk2 ? &kk2[i] : nullptr);
         if (r == 0) return 0;
         if (r == akar) {
+            if (rendezett) rendezes.siker(t, s, lista[i]);
             ertek = akar;
             break;
         }

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "analysis/gyors_lepesek.h"
+#include "analysis/gyors_rendezes.h"
 #include "analysis/gyors_tabla.h"
 #include "model/asztal.h"
 
@@ -34,6 +35,7 @@ public:
 
 private:
     Tabla tabla;
+    Rendezes rendezes;
 
     bool lejart();
     // Before a trick's last card: the keys of the next trick's positions after each of
