@@ -6,7 +6,6 @@
 #include <exception>
 #include <mutex>
 #include <thread>
-#include <vector>
 
 #include "analysis/gyors_kereso.h"
 #include "analysis/gyors_tabla.h"
@@ -15,79 +14,76 @@ namespace gyors {
 
 namespace {
 
-// The shared state of the worker threads.
+// The shared state of the worker threads of one pass.
 struct Munka {
-    Munka(const Allando& a, const Ter& t, const Kombinaciok& k, const Blokkok& b)
-        : A(a), ter(t), komb(k), blokkok(b) {}
-    const Allando& A;
+    Munka(const Ter& t, const Kombinaciok& k, const Sorrend& s) : ter(t), komb(k), sorrend(s) {}
     const Ter& ter;
     const Kombinaciok& komb;
-    const Blokkok& blokkok;
-    uint64_t osszes = 0;
-    bool korai = false;
+    const Sorrend& sorrend;
+    uint32_t aktiv = 0;
+    const Fogado* fogado = nullptr;
+    bool jegyzek = false;
     std::atomic<uint64_t> kovetkezo{0};
     std::atomic<bool> allj{false};
     std::atomic<uint64_t> haladas{0};
-    std::atomic<uint32_t> aktiv{0x3FF};  // the slots still in the race (card choice)
     std::mutex mx;
     std::condition_variable cv;
-    Osszeg osszeg;        // under mx
-    int32_t futo = 0;     // under mx
-    uint64_t csomopontok = 0;
+    Osszeg osszeg;     // under mx
+    bool eleg = false; // under mx: the receiver has what it needs
+    int32_t futo = 0;  // under mx
     std::atomic<int64_t>* kulso_haladas = nullptr;
     std::exception_ptr hiba;
 
-    // Adds a thread's counts to the sum; for the card choice, the slots still in the
-    // race and whether the card is known.
-    void kozzetesz(const Osszeg& o) {
+    void kozzetesz(Resz& r) {
         std::lock_guard<std::mutex> lk(mx);
-        osszeg.hozzaad(o);
-        if (korai) {
-            aktiv = osszeg.esely(osszes);
-            if (osszeg.eldontott(osszes)) allj = true;
+        osszeg.hozzaad(r.o);
+        if (fogado && !eleg && (*fogado)(r)) {
+            eleg = true;
+            allj = true;
         }
+        r = Resz{};
     }
 
-    void dolgozik() {
+    void dolgozik(Kereso& k) {
         try {
-            Kereso k(A, tabla_bitek(A.T));
             k.allj = &allj;
             k.haladas = &haladas;
             for (;;) {
                 const uint64_t j = kovetkezo.fetch_add(1);
-                if (j >= blokkok.db || allj.load(std::memory_order_relaxed)) break;
+                if (j >= sorrend.darabok() || allj.load(std::memory_order_relaxed)) break;
                 uint64_t eleje, vege;
-                blokkok.tartomany(j, eleje, vege);
+                sorrend.darab(j, eleje, vege);
                 int32_t kb[32];
-                komb.kibont(eleje, kb);
-                Osszeg o;
+                uint64_t elozo = 0;
+                Resz r;
                 bool vagva = false;
-                for (uint64_t r = eleje; r < vege; ++r) {
+                for (uint64_t i = eleje; i < vege; ++i) {
+                    const uint64_t rang = sorrend.rang(i);
+                    if (i > eleje && rang == elozo + 1)
+                        komb.leptet(kb);
+                    else
+                        komb.kibont(rang, kb);
+                    elozo = rang;
                     Maszk h[3];
-                    o.utolso = r;
+                    r.o.utolso = std::max(r.o.utolso, rang);
                     if (ter.kezek(kb, h)) {
-                        uint32_t jo = 0;
-                        if (!k.eloszlas(h, aktiv.load(std::memory_order_relaxed), jo)) {
+                        uint32_t jo = 0, jelolt = 0;
+                        if (!k.eloszlas(h, aktiv, jo, &jelolt)) {
                             vagva = true;
                             break;
                         }
-                        o.hozzaad(jo);
+                        r.o.hozzaad(jo);
+                        if (jegyzek) r.jegyzek.push_back(rang << 20 | jelolt << 10 | jo);
                     }
-                    ++o.atnezett;
+                    ++r.o.atnezett;
                     if (kulso_haladas) kulso_haladas->fetch_add(1, std::memory_order_relaxed);
-                    komb.leptet(kb);
-                    // The card choice learns the counts every 256 distributions, not
-                    // only at the end of a block, so that it stops as soon as it may.
-                    if (korai && (o.atnezett & 255) == 0) {
-                        kozzetesz(o);
-                        o = Osszeg{};
-                    }
+                    // The receiver learns the counts every 256 distributions, not only
+                    // at the end of a piece, so that a pass stops as soon as it may.
+                    if ((r.o.atnezett & 255) == 0) kozzetesz(r);
                 }
-                kozzetesz(o);
+                kozzetesz(r);
                 if (vagva) break;
             }
-            std::lock_guard<std::mutex> lk(mx);
-            csomopontok += k.csomopontok;
         } catch (...) {
             std::lock_guard<std::mutex> lk(mx);
             if (!hiba) hiba = std::current_exception();
@@ -101,16 +97,12 @@ struct Munka {
 
 }  // namespace
 
-Osszeg elosztasok_keresese(Asztal& a, const Allando& A, const Ter& ter, const Kombinaciok& komb,
-                           const Blokkok& blokkok, int64_t hatarido, bool valodi, int32_t szalak, bool korai,
-                           uint64_t& csomopontok, const Kulso& kulso) {
-    const uint64_t osszes = komb.darab();
-    auto leallitva = [&kulso] { return kulso.leallitas && kulso.leallitas->load(std::memory_order_relaxed); };
-    Osszeg osszeg;
+Futas::Futas(Asztal& a_, const Allando& A_, const Ter& ter_, const Kombinaciok& komb_, int64_t hatarido_,
+             bool valodi_, int32_t szalak_, const Kulso& kulso_)
+    : komb(komb_), ter(ter_), a(a_), A(A_), hatarido(hatarido_), valodi(valodi_), szalak(szalak_), kulso(kulso_) {
+    for (int32_t i = 0; i < std::max(1, szalak); ++i) keresok.push_back(std::make_unique<Kereso>(A, tabla_bitek(A.T)));
     if (szalak <= 0) {
-        // On the caller's thread, reading the clock before every distribution and at
-        // every card (every 256th with the real clock), as the literal engine does.
-        Kereso k(A, tabla_bitek(A.T));
+        Kereso& k = *keresok[0];
         k.allj = kulso.leallitas;
         if (kulso.ora_nelkul) {
             k.ora_lepes = 255;
@@ -119,80 +111,120 @@ Osszeg elosztasok_keresese(Asztal& a, const Allando& A, const Ter& ter, const Ko
             k.hatarido = hatarido;
             k.ora_lepes = valodi ? 255 : 0;
         }
-        bool vege = false;
-        for (uint64_t j = 0; j < blokkok.db && !vege; ++j) {
-            uint64_t eleje, utan;
-            blokkok.tartomany(j, eleje, utan);
-            int32_t kb[32];
-            komb.kibont(eleje, kb);
-            for (uint64_t r = eleje; r < utan && !vege; ++r) {
-                if (leallitva() || (!kulso.ora_nelkul && ora_olvasas(a) >= hatarido)) {
-                    vege = true;
-                    break;
-                }
-                osszeg.utolso = std::max(osszeg.utolso, r);
-                Maszk h[3];
-                if (ter.kezek(kb, h)) {
-                    uint32_t jo = 0;
-                    if (!k.eloszlas(h, korai ? osszeg.esely(osszes) : 0x3FF, jo)) {
-                        vege = true;
-                        break;
-                    }
-                    osszeg.hozzaad(jo);
-                }
-                ++osszeg.atnezett;
-                if (kulso.haladas) kulso.haladas->fetch_add(1, std::memory_order_relaxed);
-                vege = korai && osszeg.eldontott(osszes);
-                komb.leptet(kb);
-            }
-        }
-        csomopontok = k.csomopontok;
-        return osszeg;
     }
-        // Worker threads; only this thread reads the clock, and tells them to stop.
-        Munka m(A, ter, komb, blokkok);
-        m.osszes = osszes;
-        m.korai = korai;
-        m.kulso_haladas = kulso.haladas;
-        m.futo = szalak;
-        std::vector<std::thread> dolgozok;
-        // However this block is left (a thread that cannot start, a clock that
-        // throws), the workers are told to stop and waited for.
-        struct Leallito {
-            Munka& m;
-            std::vector<std::thread>& d;
-            ~Leallito() {
-                m.allj = true;
-                for (std::thread& t : d) t.join();
+}
+
+Futas::~Futas() = default;
+
+uint64_t Futas::csomopontok() const {
+    uint64_t n = 0;
+    for (const auto& k : keresok) n += k->csomopontok;
+    return n;
+}
+
+uint32_t Futas::lehetseges_slotok() {
+    // Every unseen card in play: no card of the owner merges across one of them, so
+    // every candidate of any distribution is listed.
+    Maszk h[3] = {ter.ismert[0], ter.ismert[1], ter.ismert[2]};
+    for (int32_t j = 0; j < ter.x->U; ++j) h[ter.x->R] |= 1u << ter.rejtett[j];
+    return keresok[0]->gyoker_slotok(h);
+}
+
+Osszeg Futas::menet(const Sorrend& s, uint32_t aktiv, const Fogado* fogado, bool jegyzek) {
+    if (lejart) return Osszeg{};
+    return szalak <= 0 ? helyben(s, aktiv, fogado, jegyzek) : szalakon(s, aktiv, fogado, jegyzek);
+}
+
+Osszeg Futas::helyben(const Sorrend& s, uint32_t aktiv, const Fogado* fogado, bool jegyzek) {
+    Kereso& k = *keresok[0];
+    auto leallitva = [this] { return kulso.leallitas && kulso.leallitas->load(std::memory_order_relaxed); };
+    Osszeg osszeg;
+    for (uint64_t j = 0; j < s.darabok(); ++j) {
+        uint64_t eleje, utan;
+        s.darab(j, eleje, utan);
+        int32_t kb[32];
+        uint64_t elozo = 0;
+        for (uint64_t i = eleje; i < utan; ++i) {
+            if (leallitva() || (!kulso.ora_nelkul && ora_olvasas(a) >= hatarido)) {
+                lejart = true;
+                return osszeg;
             }
-        } leallito{m, dolgozok};
-        for (int32_t i = 0; i < szalak; ++i) dolgozok.emplace_back([&m] { m.dolgozik(); });
-        {
-            // The real clock is read every two milliseconds; a driven one once per card
-            // the workers played, so that its limit means as many cards as on one thread.
-            uint64_t olvasott = 0;
-            std::unique_lock<std::mutex> lk(m.mx);
-            while (m.futo > 0) {
-                m.cv.wait_for(lk, valodi ? std::chrono::microseconds(2000) : std::chrono::microseconds(100));
-                if (m.futo == 0) break;
-                lk.unlock();
-                bool lejart = leallitva() || (!kulso.ora_nelkul && ora_olvasas(a) >= hatarido);
-                for (const uint64_t n = m.haladas.load(std::memory_order_relaxed);
-                     !valodi && !kulso.ora_nelkul && !lejart && olvasott < n; ++olvasott)
-                    lejart = ora_olvasas(a) >= hatarido;
-                lk.lock();
-                if (lejart) {
-                    m.allj = true;
-                    break;
+            const uint64_t rang = s.rang(i);
+            if (i > eleje && rang == elozo + 1)
+                komb.leptet(kb);
+            else
+                komb.kibont(rang, kb);
+            elozo = rang;
+            osszeg.utolso = std::max(osszeg.utolso, rang);
+            Maszk h[3];
+            Resz r;
+            if (ter.kezek(kb, h)) {
+                uint32_t jo = 0, jelolt = 0;
+                if (!k.eloszlas(h, aktiv, jo, &jelolt)) {
+                    lejart = true;
+                    return osszeg;
                 }
+                r.o.hozzaad(jo);
+                if (jegyzek) r.jegyzek.push_back(rang << 20 | jelolt << 10 | jo);
+            }
+            r.o.atnezett = 1;
+            osszeg.hozzaad(r.o);
+            if (kulso.haladas) kulso.haladas->fetch_add(1, std::memory_order_relaxed);
+            if (fogado && (*fogado)(r)) return osszeg;
+        }
+    }
+    return osszeg;
+}
+
+Osszeg Futas::szalakon(const Sorrend& s, uint32_t aktiv, const Fogado* fogado, bool jegyzek) {
+    auto leallitva = [this] { return kulso.leallitas && kulso.leallitas->load(std::memory_order_relaxed); };
+    // Worker threads; only this thread reads the clock, and tells them to stop.
+    Munka m(ter, komb, s);
+    m.aktiv = aktiv;
+    m.fogado = fogado;
+    m.jegyzek = jegyzek;
+    m.kulso_haladas = kulso.haladas;
+    m.futo = szalak;
+    for (auto& k : keresok) k->megszakitva = false;
+    std::vector<std::thread> dolgozok;
+    // However this block is left (a thread that cannot start, a clock that throws),
+    // the workers are told to stop and waited for.
+    struct Leallito {
+        Munka& m;
+        std::vector<std::thread>& d;
+        ~Leallito() {
+            m.allj = true;
+            for (std::thread& t : d) t.join();
+        }
+    } leallito{m, dolgozok};
+    for (int32_t i = 0; i < szalak; ++i) dolgozok.emplace_back([&m, k = keresok[i].get()] { m.dolgozik(*k); });
+    {
+        // The real clock is read every two milliseconds; a driven one once per card
+        // the workers played, so that its limit means as many cards as on one thread.
+        uint64_t olvasott = 0;
+        std::unique_lock<std::mutex> lk(m.mx);
+        while (m.futo > 0) {
+            m.cv.wait_for(lk, valodi ? std::chrono::microseconds(2000) : std::chrono::microseconds(100));
+            if (m.futo == 0) break;
+            lk.unlock();
+            bool vege = leallitva() || (!kulso.ora_nelkul && ora_olvasas(a) >= hatarido);
+            for (const uint64_t n = m.haladas.load(std::memory_order_relaxed);
+                 !valodi && !kulso.ora_nelkul && !vege && olvasott < n; ++olvasott)
+                vege = ora_olvasas(a) >= hatarido;
+            lk.lock();
+            if (vege) {
+                m.allj = true;
+                lejart = !m.eleg;
+                break;
             }
         }
-        for (std::thread& d : dolgozok) d.join();
-        dolgozok.clear();
-        if (m.hiba) std::rethrow_exception(m.hiba);
-        osszeg = m.osszeg;
-        csomopontok = m.csomopontok;
-    return osszeg;
+    }
+    for (std::thread& d : dolgozok) d.join();
+    dolgozok.clear();
+    if (m.hiba) std::rethrow_exception(m.hiba);
+    // A pass whose workers were cut off without the receiver's word did not finish.
+    if (!m.eleg && m.osszeg.atnezett < (s.blokkok ? s.blokkok->osszes : s.lista->size())) lejart = true;
+    return m.osszeg;
 }
 
 }  // namespace gyors

@@ -8,7 +8,10 @@
 #include <atomic>
 #include <bit>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <numeric>
+#include <vector>
 
 #include "analysis/gyors_lepesek.h"
 #include "analysis/kereses.h"
@@ -111,24 +114,6 @@ struct Osszeg {
         atnezett += o.atnezett;
         utolso = std::max(utolso, o.utolso);
     }
-    // The slots whose count may still reach or tie the leading count if every
-    // distribution left went to them; all ten while no slot has a count. A slot out
-    // of the race stays out, so the card choice need not search it any more.
-    uint32_t esely(uint64_t osszes) const {
-        const int64_t hatra = static_cast<int64_t>(osszes - atnezett);
-        int64_t elso = 0;
-        for (int64_t v : per_slot) elso = std::max(elso, v);
-        uint32_t m = 0;
-        for (int32_t i = 0; i < 10; ++i)
-            if (per_slot[i] + hatra >= elso) m |= 1u << i;
-        return m;
-    }
-    // The card choice is known: one slot's count beats every other's even if all the
-    // distributions left went to the other.
-    bool eldontott(uint64_t osszes) const {
-        const uint32_t m = esely(osszes);
-        return std::popcount(m) == 1 && per_slot[std::countr_zero(m)] > 0;
-    }
 };
 
 // The combinations in blocks of consecutive ranks (neighbouring distributions share
@@ -157,13 +142,67 @@ struct Kulso {
     bool ora_nelkul = false;
 };
 
-// The distributions searched: on the caller's thread when `szalak` is 0, reading the
-// clock before every distribution and at every card (every 256th with the real
-// clock), as the literal engine does; else on that many worker threads, the caller
-// reading the clock and telling them to stop. With `korai` the card choice's early
-// stop. The cards played go to `csomopontok`.
-Osszeg elosztasok_keresese(Asztal& a, const Allando& A, const Ter& ter, const Kombinaciok& komb,
-                           const Blokkok& blokkok, int64_t hatarido, bool valodi, int32_t szalak, bool korai,
-                           uint64_t& csomopontok, const Kulso& kulso = {});
+// The order of one pass over the distributions, in pieces a thread takes one at a
+// time: every rank in the order of `blokkok`, or the ranks of `lista` 256 at a time.
+struct Sorrend {
+    const Blokkok* blokkok = nullptr;
+    const std::vector<uint32_t>* lista = nullptr;
+    uint64_t darabok() const { return blokkok ? blokkok->db : (lista->size() + 255) / 256; }
+    // The items [eleje, vege) of the j-th piece; item i is the rank `rang(i)`.
+    void darab(uint64_t j, uint64_t& eleje, uint64_t& vege) const {
+        if (blokkok) return blokkok->tartomany(j, eleje, vege);
+        eleje = j * 256;
+        vege = std::min<uint64_t>(lista->size(), eleje + 256);
+    }
+    uint64_t rang(uint64_t i) const { return lista ? (*lista)[i] : i; }
+};
+
+// What a thread hands over from a pass: the sums and, when the pass asks for it, each
+// admitted distribution's rank, its root candidates' slots and its good slots
+// (`jegyzek`, rank << 20 | candidates << 10 | good).
+struct Resz {
+    Osszeg o;
+    std::vector<uint64_t> jegyzek;
+};
+
+// Takes a thread's results under the pass's lock; true once the pass has found what
+// it is for, so that it stops.
+using Fogado = std::function<bool(const Resz&)>;
+
+class Kereso;
+
+// One call's distributions, searched in passes that share the threads' tables: on the
+// caller's thread when `szalak` is 0, reading the clock before every distribution and
+// at every card (every 256th with the real clock), as the literal engine does; else
+// on that many worker threads, the caller reading the clock and telling them to stop.
+class Futas {
+public:
+    Futas(Asztal& a, const Allando& A, const Ter& ter, const Kombinaciok& komb, int64_t hatarido, bool valodi,
+          int32_t szalak, const Kulso& kulso);
+    ~Futas();
+
+    // Searches the slots `aktiv` in the distributions of `s`, handing the results to
+    // `fogado` when given (with the list of each distribution when `jegyzek`).
+    Osszeg menet(const Sorrend& s, uint32_t aktiv, const Fogado* fogado = nullptr, bool jegyzek = false);
+    // The slots that may be a root candidate in some distribution.
+    uint32_t lehetseges_slotok();
+
+    const Kombinaciok& komb;
+    const Ter& ter;
+    bool lejart = false;       // the clock or `leallitas` stopped a pass: nothing more to do
+    uint64_t csomopontok() const;
+
+private:
+    Asztal& a;
+    const Allando& A;
+    int64_t hatarido;
+    bool valodi;
+    int32_t szalak;
+    Kulso kulso;
+    std::vector<std::unique_ptr<Kereso>> keresok;  // one per thread, kept across passes
+
+    Osszeg helyben(const Sorrend& s, uint32_t aktiv, const Fogado* fogado, bool jegyzek);
+    Osszeg szalakon(const Sorrend& s, uint32_t aktiv, const Fogado* fogado, bool jegyzek);
+};
 
 }  // namespace gyors

@@ -7,6 +7,7 @@
 
 #include "analysis/gyors_elosztasok.h"
 #include "analysis/gyors_lepesek.h"
+#include "analysis/gyors_verseny.h"
 #include "analysis/kereses.h"
 
 using namespace gyors;
@@ -162,10 +163,16 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
         szalak = static_cast<int32_t>(std::max(1u, std::thread::hardware_concurrency()));
 
     const Blokkok blokkok(osszes, std::clamp<uint64_t>(osszes / 16, 8, 65536));
-    uint64_t csomopontok = 0;
-    const Osszeg osszeg =
-        elosztasok_keresese(a, A, ter, komb, blokkok, hatarido, valodi, szalak, b.korai_dontes, csomopontok,
-                            Kulso{b.leallitas, b.haladas, b.korlat_nelkul});
+    Futas futas(a, A, ter, komb, hatarido, valodi, szalak, Kulso{b.leallitas, b.haladas, b.korlat_nelkul});
+    Osszeg osszeg;
+    if (b.korai_dontes) {
+        osszeg = verseny(futas);
+    } else {
+        Sorrend s;
+        s.blokkok = &blokkok;
+        osszeg = futas.menet(s, 0x3FF);
+    }
+    const uint64_t csomopontok = futas.csomopontok();
     a.keresett_lapok += csomopontok;
     if (b.vegig) *b.vegig = osszeg.atnezett == osszes;
 

@@ -5,13 +5,26 @@
 
 namespace gyors {
 
-bool Kereso::eloszlas(const Maszk h[3], uint32_t aktiv, uint32_t& jo) {
+uint32_t Kereso::gyoker_slotok(const Maszk h[3]) {
+    gyoker(h);
+    int32_t lista[10], w = 0;
+    const int32_t n = jeloltek(A.T, A.K, A.owner, lista, w);
+    uint32_t m = 0;
+    for (int32_t i = 0; i < n; ++i) m |= 1u << A.slot[lista[i]];
+    return m;
+}
+
+bool Kereso::eloszlas(const Maszk h[3], uint32_t aktiv, uint32_t& jo, uint32_t* jelolt) {
     gyoker(h);
     jo = 0;
     int32_t lista[10], w = 0;
     const int32_t n = jeloltek(A.T, A.K, A.owner, lista, w);
     Kulcs kulcsok[10];
     const Kulcs* kk = kovetkezo_kulcsok(A.T, A.K, A.owner, lista, n, w, kulcsok);
+    if (jelolt) {
+        *jelolt = 0;
+        for (int32_t i = 0; i < n; ++i) *jelolt |= 1u << A.slot[lista[i]];
+    }
     // Every root candidate is searched to its end, as the literal search does.
     for (int32_t i = 0; i < n; ++i) {
         if (!((aktiv >> A.slot[lista[i]]) & 1)) continue;

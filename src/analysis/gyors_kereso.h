@@ -30,8 +30,11 @@ public:
 
     // Searches the distribution with the hands h, the root candidates whose slot is in
     // `aktiv`. False when cut off; else `jo` holds a bit per owner's slot whose card
-    // reaches the owner's goal.
-    bool eloszlas(const Maszk h[3], uint32_t aktiv, uint32_t& jo);
+    // reaches the owner's goal, and `jelolt` (when given) the slots of every root
+    // candidate of this distribution.
+    bool eloszlas(const Maszk h[3], uint32_t aktiv, uint32_t& jo, uint32_t* jelolt = nullptr);
+    // The slots of the root candidates with the hands h.
+    uint32_t gyoker_slotok(const Maszk h[3]);
 
 private:
     Tabla tabla;
