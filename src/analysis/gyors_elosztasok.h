@@ -1,8 +1,8 @@
 #pragma once
 // The distributions of one call of the fast engine: the combinations of the unseen
 // cards, the hands they make, what their searches add up to, and how they are shared
-// out: on the caller's thread or over worker threads, whose results are merged so
-// that they never depend on the number of threads or their timing.
+// out, pass by pass: on the caller's thread or over worker threads, whose results are
+// merged so that they never depend on the number of threads or their timing.
 
 #include <algorithm>
 #include <atomic>

@@ -5,8 +5,9 @@
 // merging of `lapjelolt`, the same early decisions of `kiertekeles`), with a
 // transposition table, move ordering and the distributions spread over threads.
 // One concern per file: the moves (gyors_lepesek.h), the table (gyors_tabla.*), the
-// search of one distribution (gyors_kereso.*), the distributions and their threads
-// (gyors_elosztasok.*); this file's source sets up a call and reads its result.
+// search of one distribution (gyors_kereso.*), the distributions in passes over the
+// threads (gyors_elosztasok.*), the card choice's race (gyors_verseny.*); this file's
+// source sets up a call and reads its result.
 
 #include <atomic>
 #include <cstdint>
@@ -19,10 +20,10 @@ struct VariacioBeallitas {
     // test drives (the caller's thread searches and reads the clock at every card
     // played or taken back, so where it stops depends on the reads alone).
     int32_t szalak = 0;
-    // For the card choice: a root card whose count can no longer reach or tie the
-    // leading count, even with every distribution left, is not searched any more, and
-    // the search stops once one card is left in the race. The card the choice picks
-    // from the counts is the one it picks from the full counts; the counts are partial.
+    // For the card choice: the leading card is counted to the end, every other card
+    // only until its count can no longer reach or tie the leader's (gyors_verseny.h).
+    // The card the choice picks from the counts is the one it picks from the full
+    // counts; the other cards' counts are partial.
     bool korai_dontes = false;
     // A count after the deal: no time limit and no clock read while it runs, so it
     // ends only at its end or when `leallitas` is set (looked at every few
