@@ -86,9 +86,11 @@ int32_t Kereso::megold(int32_t t, int32_t k, const Kulcs* kk) {
     // Step 1: at the start of a trick, a value found before.
     const uint64_t kezdet = csomopontok;
     if (k == 0) {
-        // The declarer who wins every trick left by sure winners, when that line
-        // reaches his goal.
-        if (felvevo_mindet_viszi(*this, t) && mindet_viszi_itelet(*this, t) == 1) return 1;
+        // The declarer who reaches his goal whatever the defenders play: every trick
+        // left by sure winners, every Ász of a Négy Ász, the 7 of a plain Ulti kept.
+        if (korlatok && ((felvevo_mindet_viszi(*this, t) && mindet_viszi_itelet(*this, t) == 1) ||
+                         aszok_itelete(*this, t) == 1 || ulti_biztos(*this, t)))
+            return 1;
         if (const int32_t v = tabla.ertek(t, *kk)) return v;
     }
     // Step 2: the side to move needs one card that reaches its goal. A seat with no

@@ -26,6 +26,7 @@ public:
     const std::atomic<bool>* allj = nullptr;
     std::atomic<uint64_t>* haladas = nullptr;  // cards played, for a driven clock
     bool megszakitva = false;
+    bool korlatok = true;  // the bounds of gyors_korlatok.h (off: every line searched)
     uint64_t csomopontok = 0;
 
     // Searches the distribution with the hands h, the root candidates whose slot is in

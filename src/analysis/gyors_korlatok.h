@@ -19,6 +19,19 @@ inline bool kell_szin(const Allas&, Maszk H, Maszk V) {
     return false;
 }
 
+// How many trumps the declarer on lead needs to draw the defenders' with his highest,
+// each above all of theirs, the Ulti's 7 kept; -1 when he cannot.
+inline int32_t adu_huzas(const Allando& A, Maszk H, Maszk v1, Maszk v2, Maszk adu) {
+    const int32_t huzas = std::max(std::popcount(v1 & adu), std::popcount(v2 & adu));
+    if (huzas == 0) return 0;
+    Maszk hA = H & adu;
+    if (A.k.ulti && A.hetes >= 0) hA &= ~(1u << A.hetes);
+    if (std::popcount(hA) < huzas) return -1;
+    // The declarer's huzas-th highest trump above the defenders' highest.
+    for (int32_t i = 1; i < huzas; ++i) hA &= ~(1u << legfelso(hA));
+    return legfelso(hA) > legfelso((v1 | v2) & adu) ? huzas : -1;
+}
+
 // Whether the declarer, on lead at the start of trick t, wins every trick left by
 // sure winners: first the trumps, highest first, until the defenders have none (the
 // Ulti's 7 kept for the last trick), then the other suits, each of whose cards is
@@ -46,14 +59,7 @@ inline bool felvevo_mindet_viszi(const Allas& p, int32_t t) {
         if (A.k.ulti && A.hetes >= 0) ruff &= ~(1u << A.hetes);
         return ruff || !kell_szin(p, H, V);
     }
-    const int32_t huzas = std::max(std::popcount(v1 & adu), std::popcount(v2 & adu));
-    if (huzas == 0) return true;
-    Maszk hA = H & adu;
-    if (A.k.ulti && A.hetes >= 0) hA &= ~(1u << A.hetes);
-    if (std::popcount(hA) < huzas) return false;
-    // The declarer's huzas-th highest trump above the defenders' highest.
-    for (int32_t i = 1; i < huzas; ++i) hA &= ~(1u << legfelso(hA));
-    return legfelso(hA) > legfelso(V & adu);
+    return adu_huzas(A, H, v1, v2, adu) >= 0;
 }
 
 // The verdict at the end of the line in which the declarer wins every trick left
@@ -71,6 +77,55 @@ inline int32_t mindet_viszi_itelet(const Allas& p, int32_t t) {
                            p.fU + (10 - t),
                            p.eU};
     return itelet(A.k, true, A.adu < 4, hetessel, false, sz);
+}
+
+// Whether the declarer of a Négy Ász, on lead at the start of trick t, holds every
+// Ász still in play, each the highest card left of its suit, and takes them all
+// whatever the defenders play: the trump's Ász is the highest trump, and each other
+// Ász is followed by every defender who has a card of its suit; one who has none
+// has no trump either (he follows each Ász led before it, or has no trump to ruff
+// with), so he cannot take it. With all four Ászok made, the verdict is read from
+// the counters after those tricks: at least the Ászok themselves with the declarer.
+inline int32_t aszok_itelete(const Allas& p, int32_t t) {
+    const Allando& A = p.A;
+    if (!A.k.negy_asz || p.vezeto[t] != A.D) return 0;
+    const Maszk H = p.kez[A.D];
+    const Maszk v1 = p.kez[(A.D + 1) % 3], v2 = p.kez[(A.D + 2) % 3];
+    if ((v1 | v2) & A.asz) return 0;
+    const Maszk adu = A.adu < 4 ? szin_maszk(A.adu) : 0;
+    for (Maszk m = H & A.asz; m; m &= m - 1) {
+        const int32_t a = std::countr_zero(m);
+        const Maszk szin = szin_maszk(a >> 3);
+        if (legfelso((H | v1 | v2) & szin) != a) return 0;
+        if (szin & adu) continue;
+        if ((!(v1 & szin) && (v1 & adu)) || (!(v2 & szin) && (v2 & adu))) return 0;
+    }
+    const int32_t n = std::popcount(H & A.asz);
+    const int32_t sz[6] = {p.fT + n, p.eT, p.fA + n, p.eA, p.fU + n, p.eU};
+    return itelet(A.k, false, A.adu < 4, false, false, sz);
+}
+
+// Whether the declarer of a plain Ulti, at the start of trick t, keeps his 7 to the
+// last trick, where it wins: the defenders have no trump (or he is on lead and draws
+// them with his highest, as above), so the 7 can only be forced
+// out early by a lead of a suit he has none of while it is his last trump. He plays
+// his other suits' cards first and his other trumps only to ruff; each such lead comes
+// after a trick the defenders won with one of his other suits' cards (or is this
+// trick's lead), so as many other trumps as those cards (one more when a defender
+// leads now) always leave him one to ruff with.
+inline bool ulti_biztos(const Allas& p, int32_t t) {
+    const Allando& A = p.A;
+    const Komponensek& c = A.k;
+    if (!c.ulti || c.durchmars || c.betli || c.negy_asz || c.negyven_szaz || c.husz_szaz || A.adu >= 4) return false;
+    const Maszk H = p.kez[A.D];
+    const Maszk v1 = p.kez[(A.D + 1) % 3], v2 = p.kez[(A.D + 2) % 3];
+    const Maszk adu = szin_maszk(A.adu);
+    if (!((H >> A.hetes) & 1)) return false;
+    // On lead he may first draw the defenders' trumps.
+    const int32_t huzas = p.vezeto[t] == A.D ? adu_huzas(A, H, v1, v2, adu) : ((v1 | v2) & adu) ? -1 : 0;
+    if (huzas < 0) return false;
+    const int32_t tobbi_adu = std::popcount(H & adu) - 1 - huzas;
+    return tobbi_adu >= std::popcount(H & ~adu) + (p.vezeto[t] != A.D);
 }
 
 }  // namespace gyors

@@ -10,6 +10,7 @@
 
 #include "ai/lapvalasztas.h"
 #include "analysis/gyors_kereses.h"
+#include "analysis/gyors_kereso.h"
 #include "analysis/gyors_tabla.h"
 #include "analysis/kereses.h"
 #include "analysis/szabalyok.h"
@@ -802,6 +803,64 @@ TEST(GyorsKulcs, ClosingUpWithPextGivesTheBitsOfTheLoop) {
         ASSERT_EQ(x.h12, y.h12) << i;
         ASSERT_EQ(x.jelek, y.jelek) << i;
     }
+}
+
+// The bounds decide a position only as its full search does: random endings of
+// every kind of contract, the declarer on lead with strong cards (where the bounds
+// act), searched with and without them.
+TEST(GyorsKorlatok, DecideAsTheFullSearch) {
+    std::mt19937 rng(3);
+    Komponensek fajtak[5];
+    fajtak[0].ulti = true;
+    fajtak[1].negy_asz = true;
+    fajtak[2].negyven_szaz = true;
+    fajtak[3].ulti = fajtak[3].negy_asz = true;
+    fajtak[4].durchmars = true;
+    uint64_t kartyak[2] = {0, 0};
+    for (int32_t i = 0; i < 1000; ++i) {
+        gyors::Allando A;
+        A.k = fajtak[i % 5];
+        A.adu = 0;
+        A.T = 5 + static_cast<int32_t>(rng() % 5);
+        A.D = A.owner = A.gy_vezeto = static_cast<int32_t>(rng() % 3);
+        A.hetes = 0;
+        for (int32_t sz = 0; sz < 4; ++sz) {
+            A.asz |= 1u << (sz * 8 + 7);
+            A.tizes |= 3u << (sz * 8 + 6);
+        }
+        A.kulcs_tizes = A.k.negyven_szaz;
+        A.kulcs_asz = A.k.negy_asz;
+        A.kulcs_utes = A.k.durchmars;
+        A.tizes_szamit = A.kulcs_tizes || A.kulcs_asz;
+        A.szamolt = A.kulcs_tizes ? A.tizes : A.kulcs_asz ? A.asz : 0;
+        // The declarer's cards mostly high, the rest anywhere; the counters as far as
+        // the tricks played allow.
+        const int32_t r = 10 - A.T;
+        gyors::Maszk h[3] = {0, 0, 0}, vett = 0;
+        for (int32_t s = 0; s < 3; ++s)
+            while (std::popcount(h[s]) < r) {
+                const int32_t b = static_cast<int32_t>(rng() % 32);
+                if ((vett >> b) & 1 || (s == A.D && (b & 7) < 4 && b != A.hetes && rng() % 4)) continue;
+                h[s] |= 1u << b;
+                vett |= 1u << b;
+            }
+        const int32_t kint = std::popcount(A.tizes & ~vett);
+        A.szamlalo[0] = static_cast<int32_t>(rng() % (kint + 1));
+        A.szamlalo[1] = kint - A.szamlalo[0];
+        A.szamlalo[2] = std::popcount(A.asz & ~vett);
+        A.szamlalo[4] = A.T;
+        for (int32_t p = 0, n = 0; p < 32; ++p)
+            if ((h[A.D] >> p) & 1) A.slot[p] = n++;
+        uint32_t jo[2];
+        for (int32_t b = 0; b < 2; ++b) {
+            gyors::Kereso k(A, 14);
+            k.korlatok = b == 1;
+            ASSERT_TRUE(k.eloszlas(h, 0x3FF, jo[b]));
+            kartyak[b] += k.csomopontok;
+        }
+        ASSERT_EQ(jo[0], jo[1]) << "position " << i;
+    }
+    EXPECT_LT(kartyak[1], kartyak[0]);  // the bounds did act
 }
 
 }  // namespace
