@@ -87,9 +87,10 @@ int32_t Kereso::megold(int32_t t, int32_t k, const Kulcs* kk) {
     const uint64_t kezdet = csomopontok;
     if (k == 0) {
         // The declarer who reaches his goal whatever the defenders play: every trick
-        // left by sure winners, every Ász of a Négy Ász, the 7 of a plain Ulti kept.
+        // left by sure winners, the Ászok or tens his sure winners bring, the 7 of a
+        // plain Ulti kept.
         if (korlatok && ((felvevo_mindet_viszi(*this, t) && mindet_viszi_itelet(*this, t) == 1) ||
-                         aszok_itelete(*this, t) == 1 || ulti_biztos(*this, t)))
+                         biztos_utesek_itelete(*this, t) == 1 || ulti_biztos(*this, t)))
             return 1;
         if (const int32_t v = tabla.ertek(t, *kk)) return v;
     }

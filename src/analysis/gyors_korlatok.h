@@ -79,29 +79,46 @@ inline int32_t mindet_viszi_itelet(const Allas& p, int32_t t) {
     return itelet(A.k, true, A.adu < 4, hetessel, false, sz);
 }
 
-// Whether the declarer of a Négy Ász, on lead at the start of trick t, holds every
-// Ász still in play, each the highest card left of its suit, and takes them all
-// whatever the defenders play: the trump's Ász is the highest trump, and each other
-// Ász is followed by every defender who has a card of its suit; one who has none
-// has no trump either (he follows each Ász led before it, or has no trump to ruff
-// with), so he cannot take it. With all four Ászok made, the verdict is read from
-// the counters after those tricks: at least the Ászok themselves with the declarer.
-inline int32_t aszok_itelete(const Allas& p, int32_t t) {
+// The verdict after the declarer, on lead at the start of trick t, has led his sure
+// winners: in each suit the run of his cards above all the defenders' (the trumps'
+// always win), each of a suit other than trumps while every defender still follows
+// it or has no trump to ruff with (a defender who has trumps and cards of the suit
+// follows every suit he can, so he keeps them), or all of them once his trumps have
+// drawn the defenders'. Only the counters of a goal that cannot be lost by the tricks
+// after them count (Négy Ász, the hundreds): at least the cards he led are his.
+inline int32_t biztos_utesek_itelete(const Allas& p, int32_t t) {
     const Allando& A = p.A;
-    if (!A.k.negy_asz || p.vezeto[t] != A.D) return 0;
+    const Komponensek& c = A.k;
+    if (c.ulti || c.durchmars || c.betli || p.vezeto[t] != A.D) return 0;
     const Maszk H = p.kez[A.D];
     const Maszk v1 = p.kez[(A.D + 1) % 3], v2 = p.kez[(A.D + 2) % 3];
-    if ((v1 | v2) & A.asz) return 0;
     const Maszk adu = A.adu < 4 ? szin_maszk(A.adu) : 0;
-    for (Maszk m = H & A.asz; m; m &= m - 1) {
-        const int32_t a = std::countr_zero(m);
-        const Maszk szin = szin_maszk(a >> 3);
-        if (legfelso((H | v1 | v2) & szin) != a) return 0;
+    // The run of the declarer's cards at the top of the cards left of a suit.
+    auto felso_sor = [&](Maszk szin) {
+        Maszk bent = (H | v1 | v2) & szin, sor = 0;
+        while (bent && (H >> legfelso(bent)) & 1) {
+            sor |= 1u << legfelso(bent);
+            bent &= ~(1u << legfelso(bent));
+        }
+        return sor;
+    };
+    Maszk biztos = adu ? felso_sor(adu) : 0;
+    const bool huzott = std::popcount(biztos) >= std::max(std::popcount(v1 & adu), std::popcount(v2 & adu));
+    for (int32_t sz = 0; sz < 4; ++sz) {
+        const Maszk szin = szin_maszk(sz);
         if (szin & adu) continue;
-        if ((!(v1 & szin) && (v1 & adu)) || (!(v2 & szin) && (v2 & adu))) return 0;
+        Maszk sor = felso_sor(szin);
+        for (int32_t i = 1; sor; ++i) {
+            if (!huzott && ((std::popcount(v1 & szin) < i && (v1 & adu)) || (std::popcount(v2 & szin) < i && (v2 & adu))))
+                break;
+            const Maszk b = 1u << legfelso(sor);
+            biztos |= b;
+            sor &= ~b;
+        }
     }
-    const int32_t n = std::popcount(H & A.asz);
-    const int32_t sz[6] = {p.fT + n, p.eT, p.fA + n, p.eA, p.fU + n, p.eU};
+    const int32_t n = std::popcount(biztos);
+    const int32_t sz[6] = {p.fT + std::popcount(biztos & A.tizes), p.eT, p.fA + std::popcount(biztos & A.asz), p.eA,
+                           p.fU + n, p.eU};
     return itelet(A.k, false, A.adu < 4, false, false, sz);
 }
 
