@@ -5,6 +5,7 @@
 // whether it finished; with --real, on the real clock with its one-second limit and a
 // thread per core: the time. One line per position and the medians per trick; and
 // the computer cards whose position the fast engine leaves to the literal one.
+// --kind TEXT keeps only the contracts whose name holds TEXT.
 
 #include <algorithm>
 #include <chrono>
@@ -31,6 +32,7 @@ int felvevo_bench(const std::vector<std::string>& args) {
     uint64_t mag = 1;
     int32_t utesek = 1;
     bool valodi = false, csendes = false;
+    std::string fajta;
     for (size_t i = 0; i < args.size(); ++i) {
         const bool van = i + 1 < args.size();
         if (args[i] == "--deals" && van) partik = std::atoll(args[++i].c_str());
@@ -39,9 +41,10 @@ int felvevo_bench(const std::vector<std::string>& args) {
         else if (args[i] == "--tricks" && van) utesek = std::atoi(args[++i].c_str());
         else if (args[i] == "--real") valodi = true;
         else if (args[i] == "--quiet") csendes = true;
+        else if (args[i] == "--kind" && van) fajta = args[++i];
         else {
             std::fprintf(stderr, "usage: ulti_bench declarer [--deals N] [--seed S] [--tricks T] [--cap CARDS] "
-                                 "[--real] [--quiet]\n");
+                                 "[--real] [--quiet] [--kind TEXT]\n");
             return 2;
         }
     }
@@ -60,6 +63,7 @@ int felvevo_bench(const std::vector<std::string>& args) {
                             licit_szoveg(a, a.felvevo, a.jatek, true).c_str());
         }
         if (t >= utesek || a.soron != a.felvevo || !tobb_mint_parti(a.jatek)) return;
+        if (!fajta.empty() && licit_szoveg(a, a.felvevo, a.jatek, true).find(fajta) == std::string::npos) return;
         Asztal b = a;
         VariacioBeallitas vb;
         vb.korai_dontes = true;
