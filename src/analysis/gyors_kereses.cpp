@@ -48,9 +48,11 @@ bool elokeszites(const Asztal& a, const Jatekos& rec, const ElosztasTer& x, Alla
         if (c % 8 == ASZ || c % 8 == TIZES) A.tizes |= 1u << p;
     }
     A.hetes = a.adu < 4 ? A.bit[a.adu * 8 + HETES] : -1;
-    // Ászok and 10s count alike for the hundreds; with Négy Ász too the two kinds
-    // would need two marks, so there the key keeps the cards themselves.
-    A.tomorit = !(A.kulcs_asz && A.kulcs_tizes);
+    // Ászok and 10s count alike for the hundreds; with Négy Ász too the key marks the
+    // tens and, apart, the suits whose Ász has left play (the Ász is its suit's top
+    // card, so the tens' marks tell which is the Ász while it is in play).
+    A.tomorit = true;
+    A.asz_jel = A.kulcs_asz && A.kulcs_tizes;
     A.szamolt = A.kulcs_tizes ? A.tizes : A.kulcs_asz ? A.asz : 0;
 
     // The root trick's cards, from the real hands.
@@ -84,6 +86,8 @@ bool elokeszites(const Asztal& a, const Jatekos& rec, const ElosztasTer& x, Alla
         if (sz[i] < 0 || sz[i] > felso[i]) return false;
         A.szamlalo[i] = sz[i];
     }
+    // The declarer's tens and the sum of both sides' must fit the key's five bits.
+    A.tizes_hatar = A.kulcs_tizes && A.szamlalo[0] + A.szamlalo[1] + 9 <= 31;
     for (int32_t t = 0; t < 10; ++t)
         if (a.utes_tizes[t] < 0 || a.utes_tizes[t] > 4 || a.utes_asz[t] < 0 || a.utes_asz[t] > 3) return false;
 

@@ -16,7 +16,7 @@ namespace gyors {
 // The search of one thread. Its table is kept across the distributions it searches.
 class Kereso : private Allas {
 public:
-    Kereso(const Allando& a, int32_t tabla_bitek) : Allas(a), tabla(tabla_bitek) {}
+    Kereso(const Allando& a, int32_t tabla_bitek) : Allas(a), tabla(tabla_bitek, a.tizes_hatar) {}
 
     // Stopping: at every `ora_lepes` + 1 cards, the clock of `ora_asztal` when set,
     // and the flag `allj` when set.

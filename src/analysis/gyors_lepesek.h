@@ -41,6 +41,10 @@ struct Allando {
     bool tizes_szamit = true;  // the verdict reads the tens or the Ászok
     Maszk szamolt = 0;         // the cards whose counts the verdict reads
     bool tomorit = true;       // the key closes up each suit's cards left
+    bool asz_jel = false;      // the key marks the suits whose Ász is out of play
+    // The table keeps, per position, the declarer's tens from which on he makes it
+    // and up to which he fails, not one entry for each (see `Tabla`).
+    bool tizes_hatar = false;
 };
 
 // The position of one search: the hands, the tricks from the root on, and the six

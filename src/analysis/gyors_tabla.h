@@ -43,12 +43,15 @@ private:
 
 // A position's key at the start of trick t: the hands, two bits per card, with the
 // counted cards marked (`jelek`), and the leader and the counters the verdict reads
-// (`tobbi`, 26 bits); `hasito` picks its bucket. Filled only by `kulcs`.
+// (`tobbi`, 26 bits); `hasito` picks its bucket. Filled only by `kulcs`. With
+// `tizes_hatar` the key holds the sum of both sides' tens instead of each side's, and
+// `fT` the declarer's.
 struct Kulcs {
     uint64_t kezek;
     uint32_t jelek;
     uint32_t tobbi;
     uint64_t hasito;
+    uint32_t fT;
 };
 
 inline uint64_t kulcs_hasito(uint64_t kezek, uint32_t jelek, uint32_t tobbi) {
@@ -81,7 +84,11 @@ inline Kulcs kulcs(const Allas& p, int32_t t) {
     const Allando& A = p.A;
     Kulcs k;
     k.tobbi = static_cast<uint32_t>(p.vezeto[t]);
-    if (A.kulcs_tizes) k.tobbi |= static_cast<uint32_t>(p.fT) << 2 | static_cast<uint32_t>(p.eT) << 7;
+    k.fT = static_cast<uint32_t>(p.fT);
+    if (A.tizes_hatar)
+        k.tobbi |= static_cast<uint32_t>(p.fT + p.eT) << 2;
+    else if (A.kulcs_tizes)
+        k.tobbi |= static_cast<uint32_t>(p.fT) << 2 | static_cast<uint32_t>(p.eT) << 7;
     if (A.kulcs_asz) k.tobbi |= static_cast<uint32_t>(p.fA) << 12 | static_cast<uint32_t>(p.eA) << 15;
     if (A.kulcs_utes) k.tobbi |= static_cast<uint32_t>(p.fU) << 18 | static_cast<uint32_t>(p.eU) << 22;
     Tomoritett h{p.kez[0] | p.kez[2], p.kez[1] | p.kez[2], 0};
@@ -90,6 +97,13 @@ inline Kulcs kulcs(const Allas& p, int32_t t) {
                        : tomorit_hordozhato(p.kez[0], p.kez[1], p.kez[2], A.szamolt);
     k.kezek = (static_cast<uint64_t>(h.h12) << 32) | h.h02;
     k.jelek = h.jelek;
+    if (A.asz_jel) {
+        // A suit without its Ász has at most seven cards left, so its eighth place is
+        // free for the mark.
+        const Maszk ki = A.asz & ~(p.kez[0] | p.kez[1] | p.kez[2]);
+        for (int32_t sz = 0; sz < 4; ++sz)
+            if (ki & szin_maszk(sz)) k.jelek |= 0x80u << (sz * 8);
+    }
     k.hasito = kulcs_hasito(k.kezek, k.jelek, k.tobbi);
     return k;
 }
@@ -98,9 +112,19 @@ inline Kulcs kulcs(const Allas& p, int32_t t) {
 // positions of the last tricks, many and cheap, in a small one of their own that
 // stays in the cache. The large one starts small and grows, up to its full size, as
 // it fills: a short search does not pay for memory it never uses.
+//
+// With `hatar` (the hundreds) an entry holds a bound on the declarer's tens instead
+// of a value for one count of them: with the same hands and the same sum of both
+// sides' tens, each ten more for him is one fewer for the defenders, and no verdict
+// of `itelet` gets worse for him by it, so a position he makes with fT tens he makes
+// with more, and one he fails with fT he fails with fewer. A made entry keeps the
+// fewest tens he made it with, a failed one the most he failed with (in the bits of
+// the defenders' count, which the key then leaves out).
 class Tabla {
 public:
-    explicit Tabla(int32_t legfeljebb) : max_bitek(legfeljebb), kis_mem(KIS * sizeof(Bejegyzes)) {
+    explicit Tabla(int32_t legfeljebb, bool hatar = false)
+        : max_bitek(legfeljebb), kulcs_maszk(hatar ? 0x3FFFFFFu & ~HATAR : 0x3FFFFFFu), hatar(hatar),
+          kis_mem(KIS * sizeof(Bejegyzes)) {
         kis = static_cast<Bejegyzes*>(kis_mem.adat());
         foglal(std::min(legfeljebb, KEZDO_BITEK));
     }
@@ -108,8 +132,15 @@ public:
     // The value stored for the position: 1 made, -1 failed, 0 none.
     int32_t ertek(int32_t t, const Kulcs& k) const {
         const Bejegyzes* e = vodor(t, k);
-        for (int32_t i = 0; i < UT; ++i)
-            if (egyezik(e[i], k) && ((e[i].adat >> 26) & 3) != 0) return ((e[i].adat >> 26) & 3) == 1 ? 1 : -1;
+        for (int32_t i = 0; i < UT; ++i) {
+            if (!egyezik(e[i], k)) continue;
+            const uint32_t v = (e[i].adat >> 26) & 3;
+            if (v == 0) continue;
+            if (!hatar) return v == 1 ? 1 : -1;
+            const uint32_t x = (e[i].adat & HATAR) >> 7;
+            if (v == 1 && k.fT >= x) return 1;
+            if (v == 2 && k.fT <= x) return -1;
+        }
         return 0;
     }
 
@@ -121,7 +152,7 @@ public:
     // position, else in the empty or the cheapest one of its bucket.
     void tarol(int32_t t, const Kulcs& k, int32_t ertek, uint64_t munka) {
         const uint32_t m = static_cast<uint32_t>(std::min<int32_t>(15, static_cast<int32_t>(std::bit_width(munka))));
-        beir(vodor(t, k), k.kezek, k.jelek, k.tobbi | (ertek == 1 ? 1u : 2u) << 26 | m << 28);
+        beir(vodor(t, k), k.kezek, k.jelek, k.tobbi | (hatar ? k.fT << 7 : 0) | (ertek == 1 ? 1u : 2u) << 26 | m << 28);
         if (t < 7 && ++tarolasok > maszk / 4 && bitek < max_bitek) novel();
     }
 
@@ -129,15 +160,18 @@ private:
     static constexpr size_t KIS = size_t{1} << 14;
     static constexpr int32_t UT = 4;
     static constexpr int32_t KEZDO_BITEK = 16;
+    static constexpr uint32_t HATAR = 31u << 7;
     int32_t bitek = 0, max_bitek = 0;
+    uint32_t kulcs_maszk;  // the bits of `adat` that are the key's
+    bool hatar;
     std::unique_ptr<TablaMemoria> nagy_mem;
     TablaMemoria kis_mem;
     Bejegyzes* nagy = nullptr;
     Bejegyzes* kis = nullptr;
     uint64_t maszk = 0, tarolasok = 0;
 
-    static bool egyezik(const Bejegyzes& b, const Kulcs& k) {
-        return b.kezek == k.kezek && b.jelek == k.jelek && (b.adat & 0x3FFFFFFu) == k.tobbi;
+    bool egyezik(const Bejegyzes& b, const Kulcs& k) const {
+        return b.kezek == k.kezek && b.jelek == k.jelek && (b.adat & kulcs_maszk) == k.tobbi;
     }
     // The bucket of entries the position may take.
     Bejegyzes* vodor(int32_t t, const Kulcs& k) const {
@@ -145,14 +179,23 @@ private:
         if (t >= 7) return &kis[h & (KIS - UT)];
         return &nagy[h & (maszk + 1 - UT)];
     }
-    static void beir(Bejegyzes* e, uint64_t kezek, uint32_t jelek, uint32_t adat) {
+    void beir(Bejegyzes* e, uint64_t kezek, uint32_t jelek, uint32_t adat) const {
         auto ar = [](const Bejegyzes& b) { return ((b.adat >> 26) & 3) == 0 ? 0u : 1u + (b.adat >> 28); };
         Bejegyzes* c = &e[0];
         for (int32_t i = 1; i < UT; ++i)
             if (ar(e[i]) < ar(*c)) c = &e[i];
+        // The position's entry; with bounds, its entry of the same value, whose bound
+        // the new one widens.
+        const uint32_t egyezo = hatar ? kulcs_maszk | 3u << 26 : kulcs_maszk;
         for (int32_t i = 0; i < UT; ++i)
-            if (e[i].kezek == kezek && e[i].jelek == jelek && (e[i].adat & 0x3FFFFFFu) == (adat & 0x3FFFFFFu))
+            if (e[i].kezek == kezek && e[i].jelek == jelek && (e[i].adat & egyezo) == (adat & egyezo)) {
                 c = &e[i];
+                if (hatar) {
+                    const uint32_t regi = (c->adat & HATAR) >> 7, uj = (adat & HATAR) >> 7;
+                    const uint32_t x = ((adat >> 26) & 3) == 1 ? std::min(regi, uj) : std::max(regi, uj);
+                    adat = (adat & ~HATAR & 0x0FFFFFFFu) | x << 7 | std::max(adat >> 28, c->adat >> 28) << 28;
+                }
+            }
         c->kezek = kezek;
         c->jelek = jelek;
         c->adat = adat;
@@ -172,7 +215,7 @@ private:
         foglal(std::min(max_bitek, bitek + 2));
         for (uint64_t i = 0; i < n; ++i)
             if (((r[i].adat >> 26) & 3) != 0) {
-                const uint64_t h = kulcs_hasito(r[i].kezek, r[i].jelek, r[i].adat & 0x3FFFFFFu);
+                const uint64_t h = kulcs_hasito(r[i].kezek, r[i].jelek, r[i].adat & kulcs_maszk);
                 beir(&nagy[h & (maszk + 1 - UT)], r[i].kezek, r[i].jelek, r[i].adat);
             }
     }

@@ -807,19 +807,28 @@ TEST(GyorsKulcs, ClosingUpWithPextGivesTheBitsOfTheLoop) {
 
 // The bounds decide a position only as its full search does: random endings of
 // every kind of contract, the declarer on lead with strong cards (where the bounds
-// act), searched with and without them.
+// act), searched with and without them; without them the table keeps one value per
+// count of tens, and with both Ászok and tens counted the cards themselves, each
+// ending on a table of its own. With them one table serves every ending of a kind
+// and declarer, as the distributions of a call share theirs: what the key leaves out
+// shows as another ending's value.
 TEST(GyorsKorlatok, DecideAsTheFullSearch) {
     std::mt19937 rng(3);
-    Komponensek fajtak[5];
+    Komponensek fajtak[8];
     fajtak[0].ulti = true;
     fajtak[1].negy_asz = true;
     fajtak[2].negyven_szaz = true;
     fajtak[3].ulti = fajtak[3].negy_asz = true;
     fajtak[4].durchmars = true;
+    fajtak[5].negyven_szaz = fajtak[5].negy_asz = true;
+    fajtak[6].negyven_szaz = fajtak[6].ulti = true;
+    fajtak[7].negyven_szaz = fajtak[7].negy_asz = fajtak[7].durchmars = true;
     uint64_t kartyak[2] = {0, 0};
-    for (int32_t i = 0; i < 1000; ++i) {
+    std::unique_ptr<gyors::Allando> kozos_A[8][3];
+    std::unique_ptr<gyors::Kereso> kozos[8][3];
+    for (int32_t i = 0; i < 1600; ++i) {
         gyors::Allando A;
-        A.k = fajtak[i % 5];
+        A.k = fajtak[i % 8];
         A.adu = 0;
         A.T = 5 + static_cast<int32_t>(rng() % 5);
         A.D = A.owner = A.gy_vezeto = static_cast<int32_t>(rng() % 3);
@@ -844,21 +853,55 @@ TEST(GyorsKorlatok, DecideAsTheFullSearch) {
                 h[s] |= 1u << b;
                 vett |= 1u << b;
             }
-        const int32_t kint = std::popcount(A.tizes & ~vett);
-        A.szamlalo[0] = static_cast<int32_t>(rng() % (kint + 1));
-        A.szamlalo[1] = kint - A.szamlalo[0];
-        A.szamlalo[2] = std::popcount(A.asz & ~vett);
-        A.szamlalo[4] = A.T;
-        for (int32_t p = 0, n = 0; p < 32; ++p)
-            if ((h[A.D] >> p) & 1) A.slot[p] = n++;
-        uint32_t jo[2];
-        for (int32_t b = 0; b < 2; ++b) {
-            gyors::Kereso k(A, 14);
-            k.korlatok = b == 1;
-            ASSERT_TRUE(k.eloszlas(h, 0x3FF, jo[b]));
-            kartyak[b] += k.csomopontok;
+        // With Ászok counted, the ending and its twin with each suit's Ász and 10
+        // changed over: where one of them is out of play, their positions close up
+        // alike, and only which suit's Ász has gone tells them apart.
+        for (int32_t iker = 0; iker < (A.kulcs_asz ? 2 : 1); ++iker) {
+            if (iker == 1)
+                for (gyors::Maszk* m : {&h[0], &h[1], &h[2], &vett})
+                    *m = (*m & ~0xC0C0C0C0u) | ((*m >> 1) & 0x40404040u) | ((*m << 1) & 0x80808080u);
+            const int32_t kint = std::popcount(A.tizes & ~vett);
+            A.szamlalo[0] = static_cast<int32_t>(rng() % (kint + 1));
+            A.szamlalo[1] = kint - A.szamlalo[0];
+            A.szamlalo[2] = std::popcount(A.asz & ~vett);
+            A.szamlalo[4] = A.T;
+            for (int32_t p = 0, n = 0; p < 32; ++p)
+                if ((h[A.D] >> p) & 1) A.slot[p] = n++;
+            // With tens counted, every split of the tens taken so far on one table, upwards
+            // or downwards: the same hands meet the entries of other counts.
+            const int32_t n_oszt = A.kulcs_tizes ? kint + 1 : 1;
+            uint32_t jo[2][10];
+            for (int32_t b = 0; b < 2; ++b) {
+                auto& B = kozos_A[i % 8][A.D];
+                auto& k = kozos[i % 8][A.D];
+                gyors::Allando sajat_A = A;
+                gyors::Allando* P = &sajat_A;
+                std::unique_ptr<gyors::Kereso> sajat;
+                if (b == 1) {
+                    if (!B) B = std::make_unique<gyors::Allando>();
+                    P = B.get();
+                    *P = A;
+                }
+                P->tizes_hatar = b == 1 && P->kulcs_tizes;
+                P->asz_jel = b == 1 && P->kulcs_tizes && P->kulcs_asz;
+                P->tomorit = b == 1 || !(P->kulcs_tizes && P->kulcs_asz);
+                if (b == 0) sajat = std::make_unique<gyors::Kereso>(*P, 14);
+                else if (!k) k = std::make_unique<gyors::Kereso>(*P, 14);
+                gyors::Kereso& K = b == 0 ? *sajat : *k;
+                K.korlatok = b == 1;
+                const uint64_t elotte = K.csomopontok;
+                for (int32_t j = 0; j < n_oszt; ++j) {
+                    const int32_t f = (i / 8) % 2 ? n_oszt - 1 - j : j;
+                    if (A.kulcs_tizes) {
+                        P->szamlalo[0] = f;
+                        P->szamlalo[1] = kint - f;
+                    }
+                    ASSERT_TRUE(K.eloszlas(h, 0x3FF, jo[b][f]));
+                }
+                kartyak[b] += K.csomopontok - elotte;
+            }
+            for (int32_t f = 0; f < n_oszt; ++f) ASSERT_EQ(jo[0][f], jo[1][f]) << "position " << i << " twin " << iker << " tens " << f;
         }
-        ASSERT_EQ(jo[0], jo[1]) << "position " << i;
     }
     EXPECT_LT(kartyak[1], kartyak[0]);  // the bounds did act
 }
