@@ -92,6 +92,7 @@ int32_t Kereso::megold(int32_t t, int32_t k, const Kulcs* kk) {
         if (korlatok && ((felvevo_mindet_viszi(*this, t) && mindet_viszi_itelet(*this, t) == 1) ||
                          biztos_utesek_itelete(*this, t) == 1 || ulti_biztos(*this, t)))
             return 1;
+        if (korlatok && szaz_bukik(*this, t)) return -1;
         if (const int32_t v = tabla.ertek(t, *kk)) return v;
     }
     // Step 2: the side to move needs one card that reaches its goal. A seat with no

@@ -5,6 +5,7 @@
 // reaches, has made it (the line is one of the declarer's, and the search would
 // find one that reaches the goal).
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 
@@ -143,6 +144,33 @@ inline bool ulti_biztos(const Allas& p, int32_t t) {
     if (huzas < 0) return false;
     const int32_t tobbi_adu = std::popcount(H & adu) - 1 - huzas;
     return tobbi_adu >= std::popcount(H & ~adu) + (p.vezeto[t] != A.D);
+}
+
+// Whether a hundred is lost at the start of trick t whatever the declarer plays: the
+// tens of the trumps that no card of his can beat go to the defenders, as every trick
+// with a trump in it goes to its highest trump: a defender's trump Ász, and his
+// trump 10 when the declarer has not the trump Ász. A defender on lead takes a side
+// suit's Ász now if the declarer must follow it or has no trump (with the declarer's
+// 10 when it is his only card of the suit). With the tens the defenders have, they
+// reach more than the hundred leaves them.
+inline bool szaz_bukik(const Allas& p, int32_t t) {
+    const Allando& A = p.A;
+    if (A.adu >= 4 || !(A.k.negyven_szaz || A.k.husz_szaz)) return false;
+    const Maszk H = p.kez[A.D];
+    const Maszk V = p.kez[(A.D + 1) % 3] | p.kez[(A.D + 2) % 3];
+    const Maszk adu = szin_maszk(A.adu);
+    const Maszk asz = A.asz & adu, tiz = A.tizes & adu & ~asz;
+    int32_t biztos = ((V & asz) != 0) + ((V & tiz) != 0 && !(H & asz));
+    if (p.vezeto[t] != A.D) {
+        int32_t legtobb = 0;
+        for (int32_t sz = 0; sz < 4; ++sz) {
+            const Maszk szin = szin_maszk(sz);
+            if ((szin & adu) || !(p.kez[p.vezeto[t]] & A.asz & szin) || (!(H & szin) && (H & adu))) continue;
+            legtobb = std::max(legtobb, 1 + ((H & szin) != 0 && (H & szin) == (H & szin & A.tizes)));
+        }
+        biztos += legtobb;
+    }
+    return p.eT + biztos > (A.k.negyven_szaz ? 3 : 1);
 }
 
 }  // namespace gyors
