@@ -86,12 +86,16 @@ inline int32_t mindet_viszi_itelet(const Allas& p, int32_t t) {
 // it or has no trump to ruff with (a defender who has trumps and cards of the suit
 // follows every suit he can, so he keeps them), or all of them once his trumps have
 // drawn the defenders'. Only the counters of a goal that cannot be lost by the tricks
-// after them count (Négy Ász, the hundreds): at least the cards he led are his.
+// after them count (Négy Ász, the hundreds): at least the cards he led are his. With
+// an Ulti he leads only as many top trumps as draw the defenders', never the 7, and
+// the 7 must be safe after his runs as `ulti_biztos` has it: one other trump fewer
+// left than cards of other suits.
 inline int32_t biztos_utesek_itelete(const Allas& p, int32_t t) {
     const Allando& A = p.A;
-    const Komponensek& c = A.k;
-    if (c.ulti || c.durchmars || c.betli || p.vezeto[t] != A.D) return 0;
+    Komponensek c = A.k;
+    if (c.durchmars || c.betli || p.vezeto[t] != A.D) return 0;
     const Maszk H = p.kez[A.D];
+    if (c.ulti && (A.adu >= 4 || !((H >> A.hetes) & 1))) return 0;
     const Maszk v1 = p.kez[(A.D + 1) % 3], v2 = p.kez[(A.D + 2) % 3];
     const Maszk adu = A.adu < 4 ? szin_maszk(A.adu) : 0;
     // The run of the declarer's cards at the top of the cards left of a suit.
@@ -104,7 +108,13 @@ inline int32_t biztos_utesek_itelete(const Allas& p, int32_t t) {
         return sor;
     };
     Maszk biztos = adu ? felso_sor(adu) : 0;
-    const bool huzott = std::popcount(biztos) >= std::max(std::popcount(v1 & adu), std::popcount(v2 & adu));
+    const int32_t huzas = std::max(std::popcount(v1 & adu), std::popcount(v2 & adu));
+    if (c.ulti) {
+        biztos &= ~(1u << A.hetes);
+        if (std::popcount(biztos) < huzas) return 0;
+        while (std::popcount(biztos) > huzas) biztos &= biztos - 1;
+    }
+    const bool huzott = std::popcount(biztos) >= huzas;
     for (int32_t sz = 0; sz < 4; ++sz) {
         const Maszk szin = szin_maszk(sz);
         if (szin & adu) continue;
@@ -117,10 +127,15 @@ inline int32_t biztos_utesek_itelete(const Allas& p, int32_t t) {
             sor &= ~b;
         }
     }
+    if (c.ulti) {
+        const Maszk maradt = H & ~biztos;
+        if (std::popcount(maradt & adu & ~(1u << A.hetes)) + 1 < std::popcount(maradt & ~adu)) return 0;
+        c.ulti = false;
+    }
     const int32_t n = std::popcount(biztos);
     const int32_t sz[6] = {p.fT + std::popcount(biztos & A.tizes), p.eT, p.fA + std::popcount(biztos & A.asz), p.eA,
                            p.fU + n, p.eU};
-    return itelet(A.k, false, A.adu < 4, false, false, sz);
+    return itelet(c, false, A.adu < 4, false, false, sz);
 }
 
 // Whether the declarer of a plain Ulti, at the start of trick t, keeps his 7 to the
@@ -129,8 +144,9 @@ inline int32_t biztos_utesek_itelete(const Allas& p, int32_t t) {
 // out early by a lead of a suit he has none of while it is his last trump. He plays
 // his other suits' cards first and his other trumps only to ruff; each such lead comes
 // after a trick the defenders won with one of his other suits' cards (or is this
-// trick's lead), so as many other trumps as those cards (one more when a defender
-// leads now) always leave him one to ruff with.
+// trick's lead), and after his last such card only the last trick is left when the
+// 7 is all he has: one other trump fewer than those cards (as many when a defender
+// leads now) always leave him one to ruff with before it.
 inline bool ulti_biztos(const Allas& p, int32_t t) {
     const Allando& A = p.A;
     const Komponensek& c = A.k;
@@ -143,7 +159,7 @@ inline bool ulti_biztos(const Allas& p, int32_t t) {
     const int32_t huzas = p.vezeto[t] == A.D ? adu_huzas(A, H, v1, v2, adu) : ((v1 | v2) & adu) ? -1 : 0;
     if (huzas < 0) return false;
     const int32_t tobbi_adu = std::popcount(H & adu) - 1 - huzas;
-    return tobbi_adu >= std::popcount(H & ~adu) + (p.vezeto[t] != A.D);
+    return tobbi_adu + 1 >= std::popcount(H & ~adu) + (p.vezeto[t] != A.D);
 }
 
 // Whether a hundred is lost at the start of trick t whatever the declarer plays: the
