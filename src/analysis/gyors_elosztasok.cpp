@@ -1,5 +1,6 @@
 #include "analysis/gyors_elosztasok.h"
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -14,6 +15,45 @@ namespace gyors {
 
 namespace {
 
+// The distributions of a piece gathered to be searched together: the admitted ones'
+// hands and ranks, and how many ranks they stand for.
+struct Koteg {
+    explicit Koteg(int32_t m)
+        : meret(static_cast<size_t>(std::max(1, m))), h(meret), rang(meret), jo(meret), jelolt(meret) {}
+    size_t meret, n = 0;
+    uint64_t nezett = 0, utolso = 0;
+    std::vector<std::array<Maszk, 3>> h;
+    std::vector<uint64_t> rang;
+    std::vector<uint32_t> jo, jelolt;
+
+    bool tele() const { return n == meret; }
+    void vesz(const Ter& ter, const int32_t* kb, uint64_t r) {
+        ++nezett;
+        utolso = std::max(utolso, r);
+        if (ter.kezek(kb, h[n].data())) rang[n++] = r;
+    }
+    // Searches them into r and empties the batch; false when cut off.
+    bool keres(Kereso& k, uint32_t aktiv, bool jegyzek, Resz& r) {
+        // Looked at, even when cut off: the record shows the last distribution looked at.
+        r.o.utolso = std::max(r.o.utolso, utolso);
+        bool alkalmas = false;
+        if (n > 1 && !k.vilagok(h.data(), static_cast<int32_t>(n), aktiv, jo.data(), jelolt.data(), alkalmas) &&
+            alkalmas)
+            return false;
+        if (!alkalmas)
+            for (size_t i = 0; i < n; ++i)
+                if (!k.eloszlas(h[i].data(), aktiv, jo[i], &jelolt[i])) return false;
+        for (size_t i = 0; i < n; ++i) {
+            r.o.hozzaad(jo[i]);
+            if (jegyzek) r.jegyzek.push_back(rang[i] << 20 | jelolt[i] << 10 | jo[i]);
+        }
+        r.o.atnezett += nezett;
+        n = 0;
+        nezett = 0;
+        return true;
+    }
+};
+
 // The shared state of the worker threads of one pass.
 struct Munka {
     Munka(const Ter& t, const Kombinaciok& k, const Sorrend& s) : ter(t), komb(k), sorrend(s) {}
@@ -21,6 +61,7 @@ struct Munka {
     const Kombinaciok& komb;
     const Sorrend& sorrend;
     uint32_t aktiv = 0;
+    int32_t koteg = 1;
     const Fogado* fogado = nullptr;
     bool jegyzek = false;
     std::atomic<uint64_t> kovetkezo{0};
@@ -57,6 +98,7 @@ struct Munka {
                 uint64_t elozo = 0;
                 Resz r;
                 bool vagva = false;
+                Koteg kt(koteg);
                 for (uint64_t i = eleje; i < vege; ++i) {
                     const uint64_t rang = sorrend.rang(i);
                     if (i > eleje && rang == elozo + 1)
@@ -64,22 +106,17 @@ struct Munka {
                     else
                         komb.kibont(rang, kb);
                     elozo = rang;
-                    Maszk h[3];
-                    r.o.utolso = std::max(r.o.utolso, rang);
-                    if (ter.kezek(kb, h)) {
-                        uint32_t jo = 0, jelolt = 0;
-                        if (!k.eloszlas(h, aktiv, jo, &jelolt)) {
-                            vagva = true;
-                            break;
-                        }
-                        r.o.hozzaad(jo);
-                        if (jegyzek) r.jegyzek.push_back(rang << 20 | jelolt << 10 | jo);
+                    kt.vesz(ter, kb, rang);
+                    if (!kt.tele() && i + 1 < vege) continue;
+                    const uint64_t nezett = kt.nezett;
+                    if (!kt.keres(k, aktiv, jegyzek, r)) {
+                        vagva = true;
+                        break;
                     }
-                    ++r.o.atnezett;
-                    if (kulso_haladas) kulso_haladas->fetch_add(1, std::memory_order_relaxed);
+                    if (kulso_haladas) kulso_haladas->fetch_add(nezett, std::memory_order_relaxed);
                     // The receiver learns the counts every 256 distributions, not only
                     // at the end of a piece, so that a pass stops as soon as it may.
-                    if ((r.o.atnezett & 255) == 0) kozzetesz(r);
+                    if (r.o.atnezett >= 256) kozzetesz(r);
                 }
                 kozzetesz(r);
                 if (vagva) break;
@@ -144,8 +181,10 @@ Osszeg Futas::helyben(const Sorrend& s, uint32_t aktiv, const Fogado* fogado, bo
         s.darab(j, eleje, utan);
         int32_t kb[32];
         uint64_t elozo = 0;
+        Koteg kt(koteg);
         for (uint64_t i = eleje; i < utan; ++i) {
             if (leallitva() || (!kulso.ora_nelkul && ora_olvasas(a) >= hatarido)) {
+                osszeg.utolso = std::max(osszeg.utolso, kt.utolso);
                 lejart = true;
                 return osszeg;
             }
@@ -155,21 +194,17 @@ Osszeg Futas::helyben(const Sorrend& s, uint32_t aktiv, const Fogado* fogado, bo
             else
                 komb.kibont(rang, kb);
             elozo = rang;
-            osszeg.utolso = std::max(osszeg.utolso, rang);
-            Maszk h[3];
+            kt.vesz(ter, kb, rang);
+            if (!kt.tele() && i + 1 < utan) continue;
+            const uint64_t nezett = kt.nezett;
             Resz r;
-            if (ter.kezek(kb, h)) {
-                uint32_t jo = 0, jelolt = 0;
-                if (!k.eloszlas(h, aktiv, jo, &jelolt)) {
-                    lejart = true;
-                    return osszeg;
-                }
-                r.o.hozzaad(jo);
-                if (jegyzek) r.jegyzek.push_back(rang << 20 | jelolt << 10 | jo);
+            if (!kt.keres(k, aktiv, jegyzek, r)) {
+                osszeg.utolso = std::max(osszeg.utolso, r.o.utolso);
+                lejart = true;
+                return osszeg;
             }
-            r.o.atnezett = 1;
             osszeg.hozzaad(r.o);
-            if (kulso.haladas) kulso.haladas->fetch_add(1, std::memory_order_relaxed);
+            if (kulso.haladas) kulso.haladas->fetch_add(nezett, std::memory_order_relaxed);
             if (fogado && (*fogado)(r)) return osszeg;
         }
     }
@@ -181,6 +216,7 @@ Osszeg Futas::szalakon(const Sorrend& s, uint32_t aktiv, const Fogado* fogado, b
     // Worker threads; only this thread reads the clock, and tells them to stop.
     Munka m(ter, komb, s);
     m.aktiv = aktiv;
+    m.koteg = koteg;
     m.fogado = fogado;
     m.jegyzek = jegyzek;
     m.kulso_haladas = kulso.haladas;

@@ -190,6 +190,9 @@ public:
     const Kombinaciok& komb;
     const Ter& ter;
     bool lejart = false;       // the clock or `leallitas` stopped a pass: nothing more to do
+    // How many distributions of a piece are searched together (gyors_vilagok.cpp); 1:
+    // each on its own. The counts are the same.
+    int32_t koteg = 256;
     uint64_t csomopontok() const;
 
 private:

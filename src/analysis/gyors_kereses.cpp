@@ -168,6 +168,7 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
 
     const Blokkok blokkok(osszes, std::clamp<uint64_t>(osszes / 16, 8, 65536));
     Futas futas(a, A, ter, komb, hatarido, valodi, szalak, Kulso{b.leallitas, b.haladas, b.korlat_nelkul});
+    if (!b.egyutt) futas.koteg = 1;
     Osszeg osszeg;
     if (b.korai_dontes) {
         osszeg = verseny(futas);

@@ -25,6 +25,9 @@ struct VariacioBeallitas {
     // The card the choice picks from the counts is the one it picks from the full
     // counts; the other cards' counts are partial.
     bool korai_dontes = false;
+    // Distributions searched together, a line played once for all that share it; off,
+    // each on its own. The counts are the same either way (tests compare them).
+    bool egyutt = true;
     // A count after the deal: no time limit and no clock read while it runs, so it
     // ends only at its end or when `leallitas` is set (looked at every few
     // milliseconds). `osszes` grows by the number of combinations of the unseen cards

@@ -49,6 +49,14 @@ const Kulcs* Kereso::kovetkezo_kulcsok(int32_t t, int32_t k, int32_t s, const in
     return kulcsok;
 }
 
+int32_t Kereso::korlat(int32_t t) const {
+    if (!korlatok) return 0;
+    if ((felvevo_mindet_viszi(*this, t) && mindet_viszi_itelet(*this, t) == 1) ||
+        biztos_utesek_itelete(*this, t) == 1 || ulti_biztos(*this, t))
+        return 1;
+    return szaz_bukik(*this, t) ? -1 : 0;
+}
+
 bool Kereso::lejart() {
     if (megszakitva) return true;
     if ((++csomopontok & ora_lepes) == 0) {
@@ -86,13 +94,10 @@ int32_t Kereso::megold(int32_t t, int32_t k, const Kulcs* kk) {
     // Step 1: at the start of a trick, a value found before.
     const uint64_t kezdet = csomopontok;
     if (k == 0) {
-        // The declarer who reaches his goal whatever the defenders play: every trick
-        // left by sure winners, the Ászok or tens his sure winners bring, the 7 of a
-        // plain Ulti kept.
-        if (korlatok && ((felvevo_mindet_viszi(*this, t) && mindet_viszi_itelet(*this, t) == 1) ||
-                         biztos_utesek_itelete(*this, t) == 1 || ulti_biztos(*this, t)))
-            return 1;
-        if (korlatok && szaz_bukik(*this, t)) return -1;
+        // The bounds: the declarer who reaches his goal whatever the defenders play
+        // (every trick left by sure winners, the Ászok or tens his sure winners bring,
+        // the 7 of a plain Ulti kept), a hundred the defenders' sure tens defeat.
+        if (const int32_t v = korlat(t)) return v;
         if (const int32_t v = tabla.ertek(t, *kk)) return v;
     }
     // Step 2: the side to move needs one card that reaches its goal. A seat with no

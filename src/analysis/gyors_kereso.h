@@ -2,9 +2,11 @@
 // The fast engine's search of one distribution on one thread: the AND-OR search of
 // the literal engine over the moves of `Allas`, with the table of `Tabla`.
 
+#include <array>
 #include <atomic>
 #include <climits>
 #include <cstdint>
+#include <memory>
 
 #include "analysis/gyors_lepesek.h"
 #include "analysis/gyors_rendezes.h"
@@ -16,7 +18,8 @@ namespace gyors {
 // The search of one thread. Its table is kept across the distributions it searches.
 class Kereso : private Allas {
 public:
-    Kereso(const Allando& a, int32_t tabla_bitek) : Allas(a), tabla(tabla_bitek, a.tizes_hatar) {}
+    Kereso(const Allando& a, int32_t tabla_bitek);
+    ~Kereso();
 
     // Stopping: at every `ora_lepes` + 1 cards, the clock of `ora_asztal` when set,
     // and the flag `allj` when set.
@@ -36,12 +39,24 @@ public:
     bool eloszlas(const Maszk h[3], uint32_t aktiv, uint32_t& jo, uint32_t* jelolt = nullptr);
     // The slots of the root candidates with the hands h.
     uint32_t gyoker_slotok(const Maszk h[3]);
+    // The n distributions with the hands h[i] searched together (gyors_vilagok.cpp):
+    // for each, `jo[i]` and `jelolt[i]` as `eloszlas` gives them. False when cut off,
+    // or (with `alkalmas` false) when the distributions do not share what the joint
+    // search needs; then nothing is filled.
+    bool vilagok(const std::array<Maszk, 3>* h, int32_t n, uint32_t aktiv, uint32_t* jo, uint32_t* jelolt,
+                 bool& alkalmas);
 
 private:
     Tabla tabla;
     Rendezes rendezes;
+    struct Vilagok;
+    std::unique_ptr<Vilagok> vilag;
+    friend struct Vilagok;
 
     bool lejart();
+    // The bounds of gyors_korlatok.h at the start of trick t: 1 when the declarer has
+    // surely reached his goal, -1 when he surely cannot, else 0.
+    int32_t korlat(int32_t t) const;
     // Before a trick's last card: the keys of the next trick's positions after each of
     // the n candidates, their buckets asked for all at once so that their cache misses
     // overlap; null before any other card.

@@ -96,6 +96,47 @@ struct Allas {
         return (kozott & masok) == 0;
     }
 
+    // The classes of the cards that may follow at (t, k), highest first: the card the
+    // seat must play comes from the highest class its hand has (`m[0]` to `m[2]`, the
+    // rest after them), and `nyer[i]` says whether a card of class i takes the trick
+    // from `ha_nem`, the seat winning it so far.
+    struct Osztalyok {
+        Maszk m[3] = {};
+        bool nyer[4] = {};
+        int32_t ha_nem = -1;
+    };
+    Osztalyok osztalyok(int32_t t, int32_t k) const {
+        Osztalyok o;
+        if (k == 0) return o;
+        const int32_t hivott = lap[t][0];
+        int32_t ref = hivott;
+        o.ha_nem = seat[t][0];
+        bool lopott = false;
+        if (k == 2 && nyero[t][1] != seat[t][0]) {
+            // The second card won: it is the card to beat.
+            ref = lap[t][1];
+            o.ha_nem = seat[t][1];
+            lopott = (ref >> 3) != (hivott >> 3);
+        }
+        const int32_t rs = ref >> 3, rr = ref & 7;
+        const Maszk felett = ((0xFFu << (rr + 1)) & 0xFFu) << (rs * 8);
+        const Maszk alatta = ((1u << rr) - 1) << (rs * 8);
+        const Maszk adu = A.adu < 4 ? szin_maszk(A.adu) : 0;
+        if (!lopott) {
+            o.m[0] = felett;
+            o.m[1] = alatta;
+            o.m[2] = A.adu != rs ? adu : 0;
+            o.nyer[0] = o.nyer[2] = true;
+        } else {
+            // The second card trumped: following cannot win, only a higher trump.
+            o.m[0] = szin_maszk(hivott >> 3);
+            o.m[1] = felett;
+            o.m[2] = adu & ~felett;
+            o.nyer[1] = true;
+        }
+        return o;
+    }
+
     // The candidates of seat s at (t, k), as `lapjelolt` lists them: the highest class
     // of following, overtaking and trumping present, of each run of equal cards the
     // lowest, in slot order. `uj_nyero` is the seat winning the trick after any of them.
@@ -104,47 +145,12 @@ struct Allas {
         Maszk valasztott = H;
         uj_nyero = s;
         if (k > 0) {
-            const int32_t hivott = lap[t][0];
-            int32_t ref = hivott, ha_nem = seat[t][0];
-            bool lopott = false;
-            if (k == 2 && nyero[t][1] != seat[t][0]) {
-                // The second card won: it is the card to beat.
-                ref = lap[t][1];
-                ha_nem = seat[t][1];
-                lopott = (ref >> 3) != (hivott >> 3);
-            }
-            const int32_t rs = ref >> 3, rr = ref & 7;
-            const Maszk felett = ((0xFFu << (rr + 1)) & 0xFFu) << (rs * 8);
-            const Maszk alatta = ((1u << rr) - 1) << (rs * 8);
-            const Maszk adu = A.adu < 4 ? szin_maszk(A.adu) : 0;
-            Maszk o4, o3, o2;
-            if (!lopott) {
-                o4 = H & felett;
-                o3 = H & alatta;
-                o2 = A.adu != rs ? H & adu : 0;
-            } else {
-                // The second card trumped: following cannot win, only a higher trump.
-                o4 = H & szin_maszk(hivott >> 3);
-                o3 = H & felett;
-                o2 = H & adu & ~felett;
-            }
-            const Maszk o1 = H & ~(o4 | o3 | o2);
-            int32_t osztaly;
-            if (o4) {
-                valasztott = o4;
-                osztaly = 4;
-            } else if (o3) {
-                valasztott = o3;
-                osztaly = 3;
-            } else if (o2) {
-                valasztott = o2;
-                osztaly = 2;
-            } else {
-                valasztott = o1;
-                osztaly = 1;
-            }
-            const bool nyer = lopott ? osztaly == 3 : (osztaly == 4 || osztaly == 2);
-            uj_nyero = nyer ? s : ha_nem;
+            const Osztalyok o = osztalyok(t, k);
+            int32_t i = 0;
+            while (i < 3 && !(H & o.m[i])) ++i;
+            if (i < 3) valasztott = H & o.m[i];
+            else valasztott = H & ~(o.m[0] | o.m[1] | o.m[2]);
+            uj_nyero = o.nyer[i] ? s : o.ha_nem;
         }
         const Maszk masok = kez[(s + 1) % 3] | kez[(s + 2) % 3];
         int32_t n = 0;

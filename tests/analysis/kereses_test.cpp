@@ -6,6 +6,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ai/lapvalasztas.h"
@@ -670,9 +671,10 @@ TEST(VariacioKereses, AgreesWithElemzesOverEveryDistribution) {
 
 // --- The fast engine ---------------------------------------------------------------
 
-// Seeded positions of every contract: the fast engine on one, two and four threads
-// answers as the literal one, draws the same random numbers and leaves the table as
-// it found it, and the card choice stopping early plays the card of the full count.
+// Seeded positions of every contract: the fast engine on one, two and four threads,
+// its distributions searched together or each on its own, answers as the literal
+// one, draws the same random numbers and leaves the table as it found it, and the
+// card choice stopping early plays the card of the full count.
 // (ulti_bench diff does the same before every card of self-play deals.)
 TEST(GyorsVariacio, AnswersAsTheLiteralEngineOnAnyNumberOfThreads) {
     static const int jatekok[] = {3, 4, 6, 7, 1, 2, 5};
@@ -684,10 +686,12 @@ TEST(GyorsVariacio, AnswersAsTheLiteralEngineOnAnyNumberOfThreads) {
         Asztal l = a;
         const ElemzesEredmeny v = variacio_literalis(l, l.jatekosok[l.soron]);
         vegyes += v.db > 0 && v.db < v.szam;
-        for (int32_t szalak : {1, 2, 4}) {
+        for (const auto& [szalak, egyutt] :
+             {std::pair{1, true}, std::pair{2, true}, std::pair{4, true}, std::pair{1, false}}) {
             Asztal b = a;
             VariacioBeallitas vb;
             vb.szalak = szalak;
+            vb.egyutt = egyutt;
             const ElemzesEredmeny g = gyors_variacio(b, b.jatekosok[b.soron], vb);
             EXPECT_EQ(g.teljesul, v.teljesul) << "seed " << mag << " threads " << szalak;
             EXPECT_EQ(g.db, v.db) << "seed " << mag << " threads " << szalak;
