@@ -2,14 +2,16 @@
 // the party (tricks 0 to --tricks - 1) in all-computer deals, the card choice's search
 // (`variacio` stopping once the card is known). On a driven clock of one read per
 // card (one thread, the same on every machine) up to --cap cards: the cards played,
-// whether it finished; with --real, on the real clock with its one-second limit and a
-// thread per core: the time. One line per position and the medians per trick; and
+// whether it finished, the time; with --real, on the real clock with its one-second
+// limit and a thread per core: the time. --separately searches each distribution on
+// its own instead of together. One line per position and the medians per trick; and
 // the computer cards whose position the fast engine leaves to the literal one.
 // --kind TEXT keeps only the contracts whose name holds TEXT.
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -31,7 +33,7 @@ int felvevo_bench(const std::vector<std::string>& args) {
     long long partik = 20, cap = 20000000;
     uint64_t mag = 1;
     int32_t utesek = 1;
-    bool valodi = false, csendes = false;
+    bool valodi = false, csendes = false, kulon = false;
     std::string fajta;
     for (size_t i = 0; i < args.size(); ++i) {
         const bool van = i + 1 < args.size();
@@ -42,9 +44,10 @@ int felvevo_bench(const std::vector<std::string>& args) {
         else if (args[i] == "--real") valodi = true;
         else if (args[i] == "--quiet") csendes = true;
         else if (args[i] == "--kind" && van) fajta = args[++i];
+        else if (args[i] == "--separately") kulon = true;
         else {
             std::fprintf(stderr, "usage: ulti_bench declarer [--deals N] [--seed S] [--tricks T] [--cap CARDS] "
-                                 "[--real] [--quiet] [--kind TEXT]\n");
+                                 "[--real] [--separately] [--quiet] [--kind TEXT]\n");
             return 2;
         }
     }
@@ -67,6 +70,7 @@ int felvevo_bench(const std::vector<std::string>& args) {
         Asztal b = a;
         VariacioBeallitas vb;
         vb.korai_dontes = true;
+        vb.egyutt = !kulon;
         if (valodi) {
             b.ora = valodi_ora;
             b.emberek_szama = 1;
@@ -79,17 +83,20 @@ int felvevo_bench(const std::vector<std::string>& args) {
         }
         const uint64_t elotte = b.keresett_lapok;
         const auto t0 = std::chrono::steady_clock::now();
+        const std::clock_t c0 = std::clock();
         const ElemzesEredmeny e = gyors_variacio(b, b.jatekosok[b.soron], vb);
         const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+        const double cpu_ms = 1000.0 * static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
         const uint64_t lapok = b.keresett_lapok - elotte;
         ossz_lapok += lapok;
         ++db[t];
         if (e.ido >= 0) ++kesz[t];
         ertek[t].push_back(valodi ? ms : static_cast<double>(lapok));
         if (!csendes)
-            std::printf("trick %d card %d contract %-30s %s %12llu cards %9.1f ms szam %d\n", t, a.utes_lapszam,
-                        licit_szoveg(a, a.felvevo, a.jatek, true).c_str(), e.ido >= 0 ? "finished" : "cut     ",
-                        static_cast<unsigned long long>(lapok), ms, e.szam);
+            std::printf("trick %d card %d contract %-30s %s %12llu cards %9.1f ms %9.1f cpu ms szam %d\n", t,
+                        a.utes_lapszam, licit_szoveg(a, a.felvevo, a.jatek, true).c_str(),
+                        e.ido >= 0 ? "finished" : "cut     ", static_cast<unsigned long long>(lapok), ms, cpu_ms,
+                        e.szam);
     });
     if (!hiba.empty()) {
         std::printf("error: %s\n", hiba.c_str());
