@@ -171,10 +171,12 @@ using Fogado = std::function<bool(const Resz&)>;
 
 class Kereso;
 
-// One call's distributions, searched in passes that share the threads' tables: on the
-// caller's thread when `szalak` is 0, reading the clock before every distribution and
-// at every card (every 256th with the real clock), as the literal engine does; else
-// on that many worker threads, the caller reading the clock and telling them to stop.
+// One call's distributions, searched in passes that share the threads' tables, up to
+// `koteg` of them together: on the caller's thread when `szalak` is 0, reading the
+// clock before every distribution and at every card (every 256th with the real clock;
+// a node of distributions searched together counts as one card), as the literal
+// engine does; else on that many worker threads, the caller reading the clock and
+// telling them to stop.
 class Futas {
 public:
     Futas(Asztal& a, const Allando& A, const Ter& ter, const Kombinaciok& komb, int64_t hatarido, bool valodi,
