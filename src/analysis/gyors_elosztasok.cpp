@@ -25,12 +25,22 @@ struct Koteg {
     std::vector<std::array<Maszk, 3>> h;
     std::vector<uint64_t> rang;
     std::vector<uint32_t> jo, jelolt;
+    int32_t kb[32] = {};  // the combination of the last rank taken
+    uint64_t elozo_rang = 0;
 
-    bool tele() const { return n == meret; }
-    void vesz(const Ter& ter, const int32_t* kb, uint64_t r) {
+    // Takes item i of the piece [eleje, vege) of s; true when the batch is due: full,
+    // or the piece's last item taken.
+    bool vesz(const Kombinaciok& komb, const Ter& ter, const Sorrend& s, uint64_t i, uint64_t eleje, uint64_t vege) {
+        const uint64_t r = s.rang(i);
+        if (i > eleje && r == elozo_rang + 1)
+            komb.leptet(kb);
+        else
+            komb.kibont(r, kb);
+        elozo_rang = r;
         ++nezett;
         utolso = std::max(utolso, r);
         if (ter.kezek(kb, h[n].data())) rang[n++] = r;
+        return n == meret || i + 1 == vege;
     }
     // Searches them into r and empties the batch; false when cut off.
     bool keres(Kereso& k, uint32_t aktiv, bool jegyzek, Resz& r) {
@@ -94,20 +104,11 @@ struct Munka {
                 if (j >= sorrend.darabok() || allj.load(std::memory_order_relaxed)) break;
                 uint64_t eleje, vege;
                 sorrend.darab(j, eleje, vege);
-                int32_t kb[32];
-                uint64_t elozo = 0;
                 Resz r;
                 bool vagva = false;
                 Koteg kt(koteg);
                 for (uint64_t i = eleje; i < vege; ++i) {
-                    const uint64_t rang = sorrend.rang(i);
-                    if (i > eleje && rang == elozo + 1)
-                        komb.leptet(kb);
-                    else
-                        komb.kibont(rang, kb);
-                    elozo = rang;
-                    kt.vesz(ter, kb, rang);
-                    if (!kt.tele() && i + 1 < vege) continue;
+                    if (!kt.vesz(komb, ter, sorrend, i, eleje, vege)) continue;
                     const uint64_t nezett = kt.nezett;
                     if (!kt.keres(k, aktiv, jegyzek, r)) {
                         vagva = true;
@@ -179,8 +180,6 @@ Osszeg Futas::helyben(const Sorrend& s, uint32_t aktiv, const Fogado* fogado, bo
     for (uint64_t j = 0; j < s.darabok(); ++j) {
         uint64_t eleje, utan;
         s.darab(j, eleje, utan);
-        int32_t kb[32];
-        uint64_t elozo = 0;
         Koteg kt(koteg);
         for (uint64_t i = eleje; i < utan; ++i) {
             if (leallitva() || (!kulso.ora_nelkul && ora_olvasas(a) >= hatarido)) {
@@ -188,14 +187,7 @@ Osszeg Futas::helyben(const Sorrend& s, uint32_t aktiv, const Fogado* fogado, bo
                 lejart = true;
                 return osszeg;
             }
-            const uint64_t rang = s.rang(i);
-            if (i > eleje && rang == elozo + 1)
-                komb.leptet(kb);
-            else
-                komb.kibont(rang, kb);
-            elozo = rang;
-            kt.vesz(ter, kb, rang);
-            if (!kt.tele() && i + 1 < utan) continue;
+            if (!kt.vesz(komb, ter, s, i, eleje, utan)) continue;
             const uint64_t nezett = kt.nezett;
             Resz r;
             if (!kt.keres(k, aktiv, jegyzek, r)) {
