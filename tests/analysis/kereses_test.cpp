@@ -709,6 +709,32 @@ TEST(GyorsVariacio, AnswersAsTheLiteralEngineOnAnyNumberOfThreads) {
     EXPECT_GE(vegyes, 4);
 }
 
+// Early in the deal, where the literal engine is too slow to compare and the joint
+// search shares the most: its counts are those of each distribution searched on its
+// own, on any number of threads.
+TEST(GyorsVariacio, DistributionsSearchedTogetherCountAsEachOnItsOwn) {
+    static const int jatekok[] = {3, 4, 6, 7, 1, 2, 5};
+    for (uint64_t mag = 201; mag <= 228; ++mag) {
+        Asztal a;
+        veletlen_allas(a, mag, jatekok[mag % 7], 5 + static_cast<int>(mag % 4));
+        a.emberek_szama = 2;
+        ElemzesEredmeny e[3];
+        for (int i = 0; i < 3; ++i) {
+            Asztal b = a;
+            VariacioBeallitas vb;
+            vb.szalak = i == 2 ? 2 : 1;
+            vb.egyutt = i != 0;
+            e[i] = gyors_variacio(b, b.jatekosok[b.soron], vb);
+        }
+        for (int i = 1; i < 3; ++i) {
+            EXPECT_EQ(e[i].szam, e[0].szam) << "seed " << mag;
+            EXPECT_EQ(e[i].db, e[0].db) << "seed " << mag;
+            for (int c = 0; c < 10; ++c)
+                EXPECT_EQ(e[i].jo_lapok[c], e[0].jo_lapok[c]) << "seed " << mag << " slot " << c;
+        }
+    }
+}
+
 // A Négy Ász whose Ászok are all taken (here, alone and beside a 40-100): the fast
 // engine answers it itself, as the literal one does.
 TEST(GyorsVariacio, TakesTheNegyAszWhoseAszokAreAllTaken) {
