@@ -3,8 +3,10 @@
 // (`variacio` stopping once the card is known). On a driven clock of one read per
 // card (one thread, the same on every machine) up to --cap cards: the cards played,
 // whether it finished, the time; with --real, on the real clock with its one-second
-// limit and a thread per core: the time. --separately searches each distribution on
-// its own instead of together. One line per position and the medians per trick; and
+// limit and a thread per core: the time; --unlimited, the same without the limit (the
+// time to the end); --threads N, that many threads instead. --separately searches
+// each distribution on its own instead of together. One line per position and the
+// medians per trick; and
 // the computer cards whose position the fast engine leaves to the literal one.
 // --kind TEXT keeps only the contracts whose name holds TEXT.
 
@@ -31,9 +33,10 @@ bool tobb_mint_parti(const Licit& l) {
 
 int felvevo_bench(const std::vector<std::string>& args) {
     long long partik = 20, cap = 20000000;
+    int32_t szalak = 0;
     uint64_t mag = 1;
     int32_t utesek = 1;
-    bool valodi = false, csendes = false, kulon = false;
+    bool valodi = false, csendes = false, kulon = false, korlat_nelkul = false;
     std::string fajta;
     for (size_t i = 0; i < args.size(); ++i) {
         const bool van = i + 1 < args.size();
@@ -42,12 +45,14 @@ int felvevo_bench(const std::vector<std::string>& args) {
         else if (args[i] == "--cap" && van) cap = std::atoll(args[++i].c_str());
         else if (args[i] == "--tricks" && van) utesek = std::atoi(args[++i].c_str());
         else if (args[i] == "--real") valodi = true;
+        else if (args[i] == "--unlimited") valodi = korlat_nelkul = true;
         else if (args[i] == "--quiet") csendes = true;
         else if (args[i] == "--kind" && van) fajta = args[++i];
         else if (args[i] == "--separately") kulon = true;
+        else if (args[i] == "--threads" && van) szalak = std::atoi(args[++i].c_str());
         else {
             std::fprintf(stderr, "usage: ulti_bench declarer [--deals N] [--seed S] [--tricks T] [--cap CARDS] "
-                                 "[--real] [--separately] [--quiet] [--kind TEXT]\n");
+                                 "[--real] [--unlimited] [--threads N] [--separately] [--quiet] [--kind TEXT]\n");
             return 2;
         }
     }
@@ -71,6 +76,8 @@ int felvevo_bench(const std::vector<std::string>& args) {
         VariacioBeallitas vb;
         vb.korai_dontes = true;
         vb.egyutt = !kulon;
+        vb.korlat_nelkul = korlat_nelkul;
+        vb.szalak = szalak;
         if (valodi) {
             b.ora = valodi_ora;
             b.emberek_szama = 1;

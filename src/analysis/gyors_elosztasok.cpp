@@ -138,7 +138,17 @@ struct Munka {
 Futas::Futas(Asztal& a_, const Allando& A_, const Ter& ter_, const Kombinaciok& komb_, int64_t hatarido_,
              bool valodi_, int32_t szalak_, const Kulso& kulso_)
     : komb(komb_), ter(ter_), a(a_), A(A_), hatarido(hatarido_), valodi(valodi_), szalak(szalak_), kulso(kulso_) {
-    for (int32_t i = 0; i < std::max(1, szalak); ++i) keresok.push_back(std::make_unique<Kereso>(A, tabla_bitek(A.T)));
+    // Worker threads share one large table, twice the size of one thread's, so that
+    // each finds what the others stored: with a table each, two threads played half as
+    // many cards again as one. Sized for the distributions at the start (a search that
+    // grows its table mid-way pays for moving the entries, and for a small table in the
+    // meantime), it may grow between passes.
+    if (szalak > 0) {
+        const int32_t bitek = static_cast<int32_t>(std::bit_width(komb.darab())) + 3;
+        kozos_tar = std::make_unique<Tar>(std::max(16, bitek), tabla_bitek(A.T) + 1, A.tizes_hatar);
+    }
+    for (int32_t i = 0; i < std::max(1, szalak); ++i)
+        keresok.push_back(std::make_unique<Kereso>(A, tabla_bitek(A.T), kozos_tar.get()));
     if (szalak <= 0) {
         Kereso& k = *keresok[0];
         k.allj = kulso.leallitas;
@@ -213,6 +223,14 @@ Osszeg Futas::szalakon(const Sorrend& s, uint32_t aktiv, const Fogado* fogado, b
     m.jegyzek = jegyzek;
     m.kulso_haladas = kulso.haladas;
     m.futo = szalak;
+    {
+        uint64_t tarolasok = 0;
+        for (auto& k : keresok) tarolasok += k->tarolasok();
+        if (kozos_tar->tele(tarolasok)) {
+            while (kozos_tar->tele(tarolasok)) kozos_tar->novel();
+            for (auto& k : keresok) k->tarolasok() = 0;
+        }
+    }
     for (auto& k : keresok) k->megszakitva = false;
     std::vector<std::thread> dolgozok;
     // However this block is left (a thread that cannot start, a clock that throws),

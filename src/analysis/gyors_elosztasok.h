@@ -170,6 +170,7 @@ struct Resz {
 using Fogado = std::function<bool(const Resz&)>;
 
 class Kereso;
+class Tar;
 
 // One call's distributions, searched in passes that share the threads' tables, up to
 // `koteg` of them together: on the caller's thread when `szalak` is 0, reading the
@@ -204,6 +205,7 @@ private:
     bool valodi;
     int32_t szalak;
     Kulso kulso;
+    std::unique_ptr<Tar> kozos_tar;  // with worker threads, the large table they share
     std::vector<std::unique_ptr<Kereso>> keresok;  // one per thread, kept across passes
 
     Osszeg helyben(const Sorrend& s, uint32_t aktiv, const Fogado* fogado, bool jegyzek);

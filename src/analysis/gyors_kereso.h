@@ -18,7 +18,8 @@ namespace gyors {
 // The search of one thread. Its table is kept across the distributions it searches.
 class Kereso : private Allas {
 public:
-    Kereso(const Allando& a, int32_t tabla_bitek);
+    // `kozos`: the large part of the table, shared with the other threads of the call.
+    Kereso(const Allando& a, int32_t tabla_bitek, Tar* kozos = nullptr);
     ~Kereso();
 
     // Stopping: at every `ora_lepes` + 1 cards, the clock of `ora_asztal` when set,
@@ -31,6 +32,7 @@ public:
     bool megszakitva = false;
     bool korlatok = true;  // the bounds of gyors_korlatok.h (off: every line searched)
     uint64_t csomopontok = 0;
+    uint64_t& tarolasok() { return tabla.tarolasok; }
 
     // Searches the distribution with the hands h, the root candidates whose slot is in
     // `aktiv`. False when cut off; else `jo` holds a bit per owner's slot whose card

@@ -53,6 +53,27 @@ Tomoritett tomorit_pext(Maszk k0, Maszk k1, Maszk k2, Maszk szamolt) {
 const bool pext_gyors = false;
 #endif
 
+void Tar::foglal(int32_t b) {
+    bitek = b;
+    mem = std::make_unique<TablaMemoria>((size_t{1} << b) * sizeof(Hely));
+    helyek = static_cast<Hely*>(mem->adat());
+    maszk = (size_t{1} << b) - 1;
+}
+
+// Four times the size, with the entries it holds.
+void Tar::novel() {
+    std::unique_ptr<TablaMemoria> regi = std::move(mem);
+    Hely* r = helyek;
+    const uint64_t n = maszk + 1;
+    foglal(std::min(max_bitek, bitek + 2));
+    const uint32_t kulcs_maszk = kulcs_bitek(hatar);
+    for (uint64_t i = 0; i < n; ++i) {
+        const Bejegyzes b = Tabla::olvas(r[i]);
+        if (((b.adat >> 26) & 3) != 0)
+            Tabla::beir(vodor(kulcs_hasito(b.kezek, b.jelek, b.adat & kulcs_maszk)), b.kezek, b.jelek, b.adat, hatar);
+    }
+}
+
 // Large tables straight from the system: zeroed pages as they are first touched, and
 // aligned, so that a bucket never straddles two cache lines. (Large pages were
 // tried: the kernel may compact memory to make one, and a window thread that needs

@@ -6,6 +6,7 @@
 // expensive values stay.
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -16,11 +17,11 @@
 namespace gyors {
 
 // An entry of the transposition table: a position at the start of a trick and its
-// value, in sixteen bytes so that an entry never straddles a cache line. The three
-// hands as two bits per card (0 out of play, 1, 2, 3 the hand of seat 0, 1, 2) and
-// the counted cards among them (`kezek`); the leader and the counters the verdict
-// reads, the value in bits 26-27 (1 made, 2 failed, 0 an empty entry) and in bits
-// 28-31 how many cards it took to find, as a power of two (`adat`).
+// value, kept in sixteen bytes (`Hely`) so that an entry never straddles a cache
+// line. The three hands as two bits per card (0 out of play, 1, 2, 3 the hand of seat
+// 0, 1, 2) and the counted cards among them (`kezek`); the leader and the counters
+// the verdict reads, the value in bits 26-27 (1 made, 2 failed, 0 an empty entry) and
+// in bits 28-31 how many cards it took to find, as a power of two (`adat`).
 struct Bejegyzes {
     uint64_t kezek;
     uint32_t adat;
@@ -108,10 +109,49 @@ inline Kulcs kulcs(const Allas& p, int32_t t) {
     return k;
 }
 
-// One thread's table: a large one for the positions up to the sixth trick, and the
-// positions of the last tricks, many and cheap, in a small one of their own that
-// stays in the cache. The large one starts small and grows, up to its full size, as
-// it fills: a short search does not pay for memory it never uses.
+// The bits of an entry's `adat` that hold the bound on the declarer's tens (with
+// `hatar`), and those that are the key's.
+inline constexpr uint32_t HATAR = 31u << 7;
+inline constexpr uint32_t kulcs_bitek(bool hatar) { return hatar ? 0x3FFFFFFu & ~HATAR : 0x3FFFFFFu; }
+
+// An entry as it lies in memory: two words, each read and written whole, so that
+// threads may share a table without a lock. The first word holds the hands mixed with
+// the second (`adat` and `jelek`), so a read that meets the halves of two different
+// writes decodes to hands no position has, but with a chance of one in 2^64, and
+// finds nothing, which costs only a search.
+struct Hely {
+    uint64_t w0, w1;
+};
+static_assert(sizeof(Hely) == 16);
+
+// The large part of a table: buckets of four entries, a cache line each, for the
+// positions up to the sixth trick. One thread's, or shared by the threads of one
+// call; it grows, four times at a step, only while no thread uses it.
+class Tar {
+public:
+    static constexpr int32_t UT = 4;
+    Tar(int32_t bitek, int32_t legfeljebb, bool hatar) : max_bitek(legfeljebb), hatar(hatar) {
+        foglal(std::min(bitek, legfeljebb));
+    }
+    Hely* vodor(uint64_t h) const { return &helyek[h & (maszk + 1 - UT)]; }
+    // True once `tarolasok` entries stored since the last growth call for a larger
+    // table.
+    bool tele(uint64_t tarolasok) const { return tarolasok > maszk / 4 && bitek < max_bitek; }
+    void novel();
+
+private:
+    int32_t bitek = 0, max_bitek = 0;
+    bool hatar;
+    std::unique_ptr<TablaMemoria> mem;
+    Hely* helyek = nullptr;
+    uint64_t maszk = 0;
+    void foglal(int32_t b);
+};
+
+// One thread's table: the large part (its own, or one the threads of a call share),
+// and the positions of the last tricks, many and cheap, in a small one of the thread's
+// own that stays in the cache. A large part of its own starts small and grows, up to
+// its full size, as it fills: a short search does not pay for memory it never uses.
 //
 // With `hatar` (the hundreds) an entry holds a bound on the declarer's tens instead
 // of a value for one count of them: with the same hands and the same sum of both
@@ -122,22 +162,28 @@ inline Kulcs kulcs(const Allas& p, int32_t t) {
 // the defenders' count, which the key then leaves out).
 class Tabla {
 public:
-    explicit Tabla(int32_t legfeljebb, bool hatar = false)
-        : max_bitek(legfeljebb), kulcs_maszk(hatar ? 0x3FFFFFFu & ~HATAR : 0x3FFFFFFu), hatar(hatar),
-          kis_mem(KIS * sizeof(Bejegyzes)) {
-        kis = static_cast<Bejegyzes*>(kis_mem.adat());
-        foglal(std::min(legfeljebb, KEZDO_BITEK));
+    // A table with a large part of its own, of up to 2^legfeljebb entries; with
+    // `kozos`, the large part is that one.
+    explicit Tabla(int32_t legfeljebb, bool hatar = false, Tar* kozos = nullptr)
+        : kulcs_maszk(kulcs_bitek(hatar)), hatar(hatar), kis_mem(KIS * sizeof(Hely)) {
+        kis = static_cast<Hely*>(kis_mem.adat());
+        if (!kozos) {
+            sajat = std::make_unique<Tar>(KEZDO_BITEK, legfeljebb, hatar);
+            kozos = sajat.get();
+        }
+        nagy = kozos;
     }
 
     // The value stored for the position: 1 made, -1 failed, 0 none.
     int32_t ertek(int32_t t, const Kulcs& k) const {
-        const Bejegyzes* e = vodor(t, k);
-        for (int32_t i = 0; i < UT; ++i) {
-            if (!egyezik(e[i], k)) continue;
-            const uint32_t v = (e[i].adat >> 26) & 3;
+        Hely* e = vodor(t, k);
+        for (int32_t i = 0; i < Tar::UT; ++i) {
+            const Bejegyzes b = olvas(e[i]);
+            if (!egyezik(b, k)) continue;
+            const uint32_t v = (b.adat >> 26) & 3;
             if (v == 0) continue;
             if (!hatar) return v == 1 ? 1 : -1;
-            const uint32_t x = (e[i].adat & HATAR) >> 7;
+            const uint32_t x = (b.adat & HATAR) >> 7;
             if (v == 1 && k.fT >= x) return 1;
             if (v == 2 && k.fT <= x) return -1;
         }
@@ -152,72 +198,72 @@ public:
     // position, else in the empty or the cheapest one of its bucket.
     void tarol(int32_t t, const Kulcs& k, int32_t ertek, uint64_t munka) {
         const uint32_t m = static_cast<uint32_t>(std::min<int32_t>(15, static_cast<int32_t>(std::bit_width(munka))));
-        beir(vodor(t, k), k.kezek, k.jelek, k.tobbi | (hatar ? k.fT << 7 : 0) | (ertek == 1 ? 1u : 2u) << 26 | m << 28);
-        if (t < 7 && ++tarolasok > maszk / 4 && bitek < max_bitek) novel();
+        beir(vodor(t, k), k.kezek, k.jelek, k.tobbi | (hatar ? k.fT << 7 : 0) | (ertek == 1 ? 1u : 2u) << 26 | m << 28, hatar);
+        if (t >= 7) return;
+        ++tarolasok;
+        if (sajat && sajat->tele(tarolasok)) {
+            sajat->novel();
+            tarolasok = 0;
+        }
+    }
+    // Entries stored in the large part since the count was last cleared; a shared
+    // part grows on the count of all its threads.
+    uint64_t tarolasok = 0;
+
+    static Bejegyzes olvas(Hely& h) {
+        const uint64_t w1 = std::atomic_ref<uint64_t>(h.w1).load(std::memory_order_relaxed);
+        const uint64_t w0 = std::atomic_ref<uint64_t>(h.w0).load(std::memory_order_relaxed);
+        return {w0 ^ kever(w1), static_cast<uint32_t>(w1), static_cast<uint32_t>(w1 >> 32)};
+    }
+    static void ir(Hely& h, uint64_t kezek, uint32_t jelek, uint32_t adat) {
+        const uint64_t w1 = static_cast<uint64_t>(jelek) << 32 | adat;
+        std::atomic_ref<uint64_t>(h.w0).store(kezek ^ kever(w1), std::memory_order_relaxed);
+        std::atomic_ref<uint64_t>(h.w1).store(w1, std::memory_order_relaxed);
+    }
+    static void beir(Hely* e, uint64_t kezek, uint32_t jelek, uint32_t adat, bool hatar) {
+        const uint32_t kulcs_maszk = kulcs_bitek(hatar);
+        Bejegyzes b[Tar::UT];
+        for (int32_t i = 0; i < Tar::UT; ++i) b[i] = olvas(e[i]);
+        auto ar = [](const Bejegyzes& x) { return ((x.adat >> 26) & 3) == 0 ? 0u : 1u + (x.adat >> 28); };
+        int32_t c = 0;
+        for (int32_t i = 1; i < Tar::UT; ++i)
+            if (ar(b[i]) < ar(b[c])) c = i;
+        // The position's entry; with bounds, its entry of the same value, whose bound
+        // the new one widens.
+        const uint32_t egyezo = hatar ? kulcs_maszk | 3u << 26 : kulcs_maszk;
+        for (int32_t i = 0; i < Tar::UT; ++i)
+            if (b[i].kezek == kezek && b[i].jelek == jelek && (b[i].adat & egyezo) == (adat & egyezo)) {
+                c = i;
+                if (hatar) {
+                    const uint32_t regi = (b[i].adat & HATAR) >> 7, uj = (adat & HATAR) >> 7;
+                    const uint32_t x = ((adat >> 26) & 3) == 1 ? std::min(regi, uj) : std::max(regi, uj);
+                    adat = (adat & ~HATAR & 0x0FFFFFFFu) | x << 7 | std::max(adat >> 28, b[i].adat >> 28) << 28;
+                }
+            }
+        ir(e[c], kezek, jelek, adat);
     }
 
 private:
     static constexpr size_t KIS = size_t{1} << 14;
-    static constexpr int32_t UT = 4;
     static constexpr int32_t KEZDO_BITEK = 16;
-    static constexpr uint32_t HATAR = 31u << 7;
-    int32_t bitek = 0, max_bitek = 0;
     uint32_t kulcs_maszk;  // the bits of `adat` that are the key's
     bool hatar;
-    std::unique_ptr<TablaMemoria> nagy_mem;
+    std::unique_ptr<Tar> sajat;
+    Tar* nagy = nullptr;
     TablaMemoria kis_mem;
-    Bejegyzes* nagy = nullptr;
-    Bejegyzes* kis = nullptr;
-    uint64_t maszk = 0, tarolasok = 0;
+    Hely* kis = nullptr;
 
+    static uint64_t kever(uint64_t x) {
+        x *= 0x9E3779B97F4A7C15ULL;
+        return x ^ (x >> 31);
+    }
     bool egyezik(const Bejegyzes& b, const Kulcs& k) const {
         return b.kezek == k.kezek && b.jelek == k.jelek && (b.adat & kulcs_maszk) == k.tobbi;
     }
     // The bucket of entries the position may take.
-    Bejegyzes* vodor(int32_t t, const Kulcs& k) const {
-        const uint64_t h = k.hasito;
-        if (t >= 7) return &kis[h & (KIS - UT)];
-        return &nagy[h & (maszk + 1 - UT)];
-    }
-    void beir(Bejegyzes* e, uint64_t kezek, uint32_t jelek, uint32_t adat) const {
-        auto ar = [](const Bejegyzes& b) { return ((b.adat >> 26) & 3) == 0 ? 0u : 1u + (b.adat >> 28); };
-        Bejegyzes* c = &e[0];
-        for (int32_t i = 1; i < UT; ++i)
-            if (ar(e[i]) < ar(*c)) c = &e[i];
-        // The position's entry; with bounds, its entry of the same value, whose bound
-        // the new one widens.
-        const uint32_t egyezo = hatar ? kulcs_maszk | 3u << 26 : kulcs_maszk;
-        for (int32_t i = 0; i < UT; ++i)
-            if (e[i].kezek == kezek && e[i].jelek == jelek && (e[i].adat & egyezo) == (adat & egyezo)) {
-                c = &e[i];
-                if (hatar) {
-                    const uint32_t regi = (c->adat & HATAR) >> 7, uj = (adat & HATAR) >> 7;
-                    const uint32_t x = ((adat >> 26) & 3) == 1 ? std::min(regi, uj) : std::max(regi, uj);
-                    adat = (adat & ~HATAR & 0x0FFFFFFFu) | x << 7 | std::max(adat >> 28, c->adat >> 28) << 28;
-                }
-            }
-        c->kezek = kezek;
-        c->jelek = jelek;
-        c->adat = adat;
-    }
-    void foglal(int32_t b) {
-        bitek = b;
-        nagy_mem = std::make_unique<TablaMemoria>((size_t{1} << b) * sizeof(Bejegyzes));
-        nagy = static_cast<Bejegyzes*>(nagy_mem->adat());
-        maszk = (size_t{1} << b) - 1;
-        tarolasok = 0;
-    }
-    // Four times the size, with the entries it holds.
-    void novel() {
-        std::unique_ptr<TablaMemoria> regi = std::move(nagy_mem);
-        const Bejegyzes* r = nagy;
-        const uint64_t n = maszk + 1;
-        foglal(std::min(max_bitek, bitek + 2));
-        for (uint64_t i = 0; i < n; ++i)
-            if (((r[i].adat >> 26) & 3) != 0) {
-                const uint64_t h = kulcs_hasito(r[i].kezek, r[i].jelek, r[i].adat & kulcs_maszk);
-                beir(&nagy[h & (maszk + 1 - UT)], r[i].kezek, r[i].jelek, r[i].adat);
-            }
+    Hely* vodor(int32_t t, const Kulcs& k) const {
+        if (t >= 7) return &kis[k.hasito & (KIS - Tar::UT)];
+        return nagy->vodor(k.hasito);
     }
 };
 

@@ -68,7 +68,8 @@ struct Kereso::Vilagok {
 };
 
 // Here, where the joint search's state is complete.
-Kereso::Kereso(const Allando& a, int32_t tabla_bitek) : Allas(a), tabla(tabla_bitek, a.tizes_hatar) {}
+Kereso::Kereso(const Allando& a, int32_t tabla_bitek, Tar* kozos)
+    : Allas(a), tabla(tabla_bitek, a.tizes_hatar, kozos) {}
 Kereso::~Kereso() = default;
 
 // The node (t, k) for the distributions R: in `ki` those where the declarer reaches
