@@ -1,5 +1,6 @@
 #include "analysis/gyors_verseny.h"
 
+#include <algorithm>
 #include <bit>
 #include <vector>
 
@@ -113,11 +114,19 @@ Osszeg verseny(Futas& f) {
         f.menet(s, aktiv, &fogado, true);
     };
 
-    // A sample spread over the whole, every card: which card leads.
+    // A sample spread over the whole, every card: which card leads. One in 256, in
+    // some 22 runs of neighbouring distributions, which share the table's positions:
+    // a distribution searched alone costs many times one searched after its neighbour,
+    // so that one in 64 taken one by one cost a quarter of the whole count.
     std::vector<uint32_t> lista;
     {
-        const uint64_t minta = std::min<uint64_t>(osszes, std::max<uint64_t>(64, osszes / 64));
-        for (uint64_t i = 0; i < minta; ++i) lista.push_back(static_cast<uint32_t>(i * osszes / minta));
+        const uint64_t minta = std::min<uint64_t>(osszes, std::max<uint64_t>(64, osszes / 256));
+        const uint64_t hossz = std::clamp<uint64_t>(minta / 22, 1, 32), futamok = minta / hossz;
+        for (uint64_t i = 0; i < futamok; ++i)
+            for (uint64_t j = 0; j < hossz; ++j) {
+                const uint64_t r = i * osszes / futamok + j;
+                if (r < osszes && (lista.empty() || r > lista.back())) lista.push_back(static_cast<uint32_t>(r));
+            }
         menet(lista, lehet, 0);
     }
     // Then, while the choice is not known, the slot in the race with the highest count
