@@ -140,19 +140,20 @@ Osszeg verseny(Futas& f) {
             if (((v >> c) & 1) && !all.pontos(c) && (b < 0 || all.also[c] > all.also[b])) b = c;
             if (all.pontos(c) && ((lehet >> c) & 1)) pontosak |= 1u << c;
         }
-        // The distributions where the most cards counted to the end fail come first.
-        std::vector<uint32_t> szint[11];
+        // The distributions where the most cards counted to the end fail come first,
+        // and among them those where the most other cards were seen to fail.
+        std::vector<uint32_t> szint[11 * 11];
         for (uint64_t r = 0; r < osszes; ++r) {
             if (all.ismert[b][r]) continue;
-            int32_t n = 0;
-            for (uint32_t m = pontosak; m; m &= m - 1) {
+            int32_t n[2] = {0, 0};
+            for (uint32_t m = lehet; m; m &= m - 1) {
                 const int32_t c = std::countr_zero(m);
-                n += all.ismert[c][r] && !all.nyero[c][r];
+                n[(pontosak >> c) & 1] += all.ismert[c][r] && !all.nyero[c][r];
             }
-            szint[n].push_back(static_cast<uint32_t>(r));
+            szint[n[1] * 11 + n[0]].push_back(static_cast<uint32_t>(r));
         }
         lista.clear();
-        for (int32_t n = 10; n >= 0; --n) lista.insert(lista.end(), szint[n].begin(), szint[n].end());
+        for (int32_t n = 11 * 11 - 1; n >= 0; --n) lista.insert(lista.end(), szint[n].begin(), szint[n].end());
         menet(lista, 1u << b, 1u << b);
     }
     Osszeg o = all.osszeg;
