@@ -6,9 +6,8 @@
 // limit and a thread per core: the time; --unlimited, the same without the limit (the
 // time to the end); --threads N, that many threads instead. --separately searches
 // each distribution on its own instead of together. One line per position and the
-// medians per trick; and
-// the computer cards whose position the fast engine leaves to the literal one.
-// --kind TEXT keeps only the contracts whose name holds TEXT.
+// medians per trick; and the computer cards whose position the fast engine leaves to
+// the literal one. --kind TEXT keeps only the contracts whose name holds TEXT.
 
 #include <algorithm>
 #include <chrono>

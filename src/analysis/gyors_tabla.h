@@ -198,7 +198,8 @@ public:
     // position, else in the empty or the cheapest one of its bucket.
     void tarol(int32_t t, const Kulcs& k, int32_t ertek, uint64_t munka) {
         const uint32_t m = static_cast<uint32_t>(std::min<int32_t>(15, static_cast<int32_t>(std::bit_width(munka))));
-        beir(vodor(t, k), k.kezek, k.jelek, k.tobbi | (hatar ? k.fT << 7 : 0) | (ertek == 1 ? 1u : 2u) << 26 | m << 28, hatar);
+        const uint32_t adat = k.tobbi | (hatar ? k.fT << 7 : 0) | (ertek == 1 ? 1u : 2u) << 26 | m << 28;
+        beir(vodor(t, k), k.kezek, k.jelek, adat, hatar);
         if (t >= 7) return;
         ++tarolasok;
         if (sajat && sajat->tele(tarolasok)) {
@@ -210,6 +211,8 @@ public:
     // part grows on the count of all its threads.
     uint64_t tarolasok = 0;
 
+private:
+    friend class Tar;
     static Bejegyzes olvas(Hely& h) {
         const uint64_t w1 = std::atomic_ref<uint64_t>(h.w1).load(std::memory_order_relaxed);
         const uint64_t w0 = std::atomic_ref<uint64_t>(h.w0).load(std::memory_order_relaxed);
@@ -243,7 +246,6 @@ public:
         ir(e[c], kezek, jelek, adat);
     }
 
-private:
     static constexpr size_t KIS = size_t{1} << 14;
     static constexpr int32_t KEZDO_BITEK = 16;
     uint32_t kulcs_maszk;  // the bits of `adat` that are the key's
