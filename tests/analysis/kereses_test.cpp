@@ -6,6 +6,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -833,6 +834,31 @@ TEST(GyorsKulcs, ClosingUpWithPextGivesTheBitsOfTheLoop) {
         ASSERT_EQ(x.h12, y.h12) << i;
         ASSERT_EQ(x.jelek, y.jelek) << i;
     }
+}
+
+// An entry answers only its own position: the same hands with another leader, other
+// counters or other counted cards, even in the same bucket, find nothing. Tables that
+// share their large part find each other's entries, also after it grows.
+TEST(GyorsTabla, FindsOnlyItsOwnPositionAndSharesItsLargePart) {
+    gyors::Kulcs k{0x5A5A'1234'9876'0F0Full, 0x21u, 1u | 3u << 2 | 2u << 7, 0, 0};
+    k.hasito = gyors::kulcs_hasito(k.kezek, k.jelek, k.tobbi);
+    gyors::Tar kozos(16, 18, false);
+    gyors::Tabla sajat(20), egyik(20, false, &kozos), masik(20, false, &kozos);
+    for (gyors::Tabla* t : {&sajat, &egyik}) t->tarol(2, k, -1, 1000);
+    EXPECT_EQ(sajat.ertek(2, k), -1);
+    EXPECT_EQ(masik.ertek(2, k), -1);
+    for (const auto& [kezek, jelek, tobbi] : std::initializer_list<std::tuple<uint64_t, uint32_t, uint32_t>>{
+             {k.kezek, k.jelek, k.tobbi ^ 1u},          // another leader
+             {k.kezek, k.jelek, k.tobbi ^ 1u << 2},     // another count of the declarer's tens
+             {k.kezek, k.jelek, k.tobbi ^ 1u << 7},     // of the defenders' tens
+             {k.kezek, k.jelek ^ 0x20u, k.tobbi},       // other counted cards
+             {k.kezek ^ 0x300ull, k.jelek, k.tobbi}}) { // a card in another hand
+        const gyors::Kulcs m{kezek, jelek, tobbi, k.hasito, 0};
+        EXPECT_EQ(sajat.ertek(2, m), 0) << std::hex << kezek << ' ' << jelek << ' ' << tobbi;
+        EXPECT_EQ(masik.ertek(2, m), 0) << std::hex << kezek << ' ' << jelek << ' ' << tobbi;
+    }
+    kozos.novel();
+    EXPECT_EQ(masik.ertek(2, k), -1);
 }
 
 // The bounds decide a position only as its full search does: random endings of
