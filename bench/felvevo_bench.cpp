@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/lapvalasztas.h"
 #include "analysis/gyors_kereses.h"
 #include "analysis/kereses.h"
 #include "bench.h"
@@ -90,7 +91,8 @@ int felvevo_bench(const std::vector<std::string>& args) {
         const uint64_t elotte = b.keresett_lapok;
         const auto t0 = std::chrono::steady_clock::now();
         const std::clock_t c0 = std::clock();
-        const ElemzesEredmeny e = gyors_variacio(b, b.jatekosok[b.soron], vb);
+        ElemzesEredmeny e;
+        lapvalasztas(b, b.jatekosok[b.soron], vb, &e);
         const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
         const double cpu_ms = 1000.0 * static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
         const uint64_t lapok = b.keresett_lapok - elotte;

@@ -374,6 +374,12 @@ int32_t betli_lap_pont(const Asztal& a, const Jatekos& P, int32_t slot) {
 int32_t lapvalasztas(Asztal& a, Jatekos& P) { return lapvalasztas(a, P, true); }
 
 int32_t lapvalasztas(Asztal& a, Jatekos& P, bool korai_dontes, ElemzesEredmeny* kereses) {
+    VariacioBeallitas vb;
+    vb.korai_dontes = korai_dontes;
+    return lapvalasztas(a, P, vb, kereses);
+}
+
+int32_t lapvalasztas(Asztal& a, Jatekos& P, VariacioBeallitas vb, ElemzesEredmeny* kereses) {
     // Preparation.
     a.heuferli = 0;
     for (int32_t& x : P.lap_pont) x = 0;
@@ -443,8 +449,10 @@ int32_t lapvalasztas(Asztal& a, Jatekos& P, bool korai_dontes, ElemzesEredmeny* 
     // Choosing: the search's counts where it finished and found a way, else the scores.
     // The search may stop once one card's count is out of every other's reach: the
     // scan below then picks that card, as it would over the full counts.
-    VariacioBeallitas vb;
-    vb.korai_dontes = korai_dontes;
+    // An early stop settles equal counts by the scores, as the scan below does.
+    int32_t pontok[10];
+    std::copy(std::begin(P.lap_pont), std::end(P.lap_pont), pontok);
+    vb.elsobbseg = pontok;
     const ElemzesEredmeny v = gyors_variacio(a, P, vb);
     if (kereses) *kereses = v;
     const bool van_ut = (v.teljesul == 1) == h.felvevo;

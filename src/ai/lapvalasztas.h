@@ -3,9 +3,10 @@
 
 #include <cstdint>
 
+#include "analysis/gyors_kereses.h"
+
 struct Asztal;
 class Jatekos;
-struct ElemzesEredmeny;
 
 // The hand slot (0..9) that P, on turn, should play. Fills `lap_pont`, `hivo_szin`,
 // `ellenfel_szin`, `elosztas`; sets or clears `heuferli`. Runs `variacio` every time;
@@ -16,6 +17,9 @@ int32_t lapvalasztas(Asztal& a, Jatekos& P);
 // checks that the early stop changes no card). `kereses`, when given, receives the
 // search's result (the bench tells a choice the clock cut off from a finished one).
 int32_t lapvalasztas(Asztal& a, Jatekos& P, bool korai_dontes, ElemzesEredmeny* kereses = nullptr);
+// The same with the search's settings (threads, the clock's limit) given; the choice
+// sets its own tie-break scores.
+int32_t lapvalasztas(Asztal& a, Jatekos& P, VariacioBeallitas vb, ElemzesEredmeny* kereses = nullptr);
 
 // --- What the scoring rules ask of P's knowledge table ---------------------------
 

@@ -171,7 +171,7 @@ ElemzesEredmeny gyors_variacio(Asztal& a, Jatekos& rec, const VariacioBeallitas&
     if (!b.egyutt) futas.koteg = 1;
     Osszeg osszeg;
     if (b.korai_dontes) {
-        osszeg = verseny(futas);
+        osszeg = verseny(futas, b.elsobbseg);
     } else {
         Sorrend s;
         s.blokkok = &blokkok;

@@ -25,6 +25,11 @@ struct VariacioBeallitas {
     // The card the choice picks from the counts is the one it picks from the full
     // counts; the other cards' counts are partial.
     bool korai_dontes = false;
+    // With `korai_dontes`: per slot, the score the card choice settles equal counts by
+    // (the higher wins, and of equal scores the later slot), so that a card that would
+    // lose a tie leaves the race once its count can at most tie. Without it, cards of
+    // equal count are each counted to the end.
+    const int32_t* elsobbseg = nullptr;
     // Distributions searched together, a line played once for all that share it; off,
     // each on its own. The counts are the same either way (tests compare them).
     bool egyutt = true;

@@ -37,12 +37,23 @@ struct Allapot {
         for (int64_t v : also) m = std::max(m, v);
         return m;
     }
-    // The slots whose full count may still be the highest.
+    // Whether slot d wins a tie with slot c, as the choice settles it.
+    const int32_t* elsobbseg = nullptr;
+    bool elobb(int32_t d, int32_t c) const {
+        return elsobbseg && (elsobbseg[d] > elsobbseg[c] || (elsobbseg[d] == elsobbseg[c] && d > c));
+    }
+    // The slots that may still be the one the choice picks: whose count may still be
+    // the highest, and when it can at most tie, win the tie. (With no count above 0 yet
+    // every slot stays: the choice reads the counts only when one is.)
     uint32_t versenyben() const {
         const int64_t m = elso();
         uint32_t r = 0;
-        for (int32_t c = 0; c < 10; ++c)
-            if (felso(c) >= m) r |= 1u << c;
+        for (int32_t c = 0; c < 10; ++c) {
+            bool benne = felso(c) >= m;
+            if (felso(c) == m && m > 0)
+                for (int32_t d = 0; d < 10; ++d) benne = benne && !(d != c && also[d] == m && elobb(d, c));
+            if (benne) r |= 1u << c;
+        }
         return r;
     }
     // The choice is known: one slot is left, or those left are counted to the end (and
@@ -82,7 +93,7 @@ struct Allapot {
 
 }  // namespace
 
-Osszeg verseny(Futas& f) {
+Osszeg verseny(Futas& f, const int32_t* elsobbseg) {
     const Kombinaciok& komb = f.komb;
     const uint64_t osszes = komb.darab();
     // The distributions the filter admits.
@@ -97,6 +108,7 @@ Osszeg verseny(Futas& f) {
         }
     }
     Allapot all(osszes, bent_db);
+    all.elsobbseg = elsobbseg;
     const uint32_t lehet = f.lehetseges_slotok();
     for (int32_t c = 0; c < 10; ++c)
         if (!((lehet >> c) & 1)) all.buk[c] = static_cast<int64_t>(bent_db);
@@ -130,14 +142,17 @@ Osszeg verseny(Futas& f) {
         menet(lista, lehet, 0);
     }
     // Then, while the choice is not known, the slot in the race with the highest count
-    // so far to the end (or out of the race): over the distributions where the leading
+    // so far (of equal counts, the one that wins the tie) to the end (or out of the
+    // race): over the distributions where the leading
     // card counted to the end fails first.
     while (!f.lejart && !all.eldontott()) {
         const uint32_t v = all.versenyben();
         int32_t b = -1;
         uint32_t pontosak = 0;
         for (int32_t c = 0; c < 10; ++c) {
-            if (((v >> c) & 1) && !all.pontos(c) && (b < 0 || all.also[c] > all.also[b])) b = c;
+            if (((v >> c) & 1) && !all.pontos(c) &&
+                (b < 0 || all.also[c] > all.also[b] || (all.also[c] == all.also[b] && all.elobb(c, b))))
+                b = c;
             if (all.pontos(c) && ((lehet >> c) & 1)) pontosak |= 1u << c;
         }
         // The distributions where the most cards counted to the end fail come first,
