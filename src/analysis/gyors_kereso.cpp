@@ -17,7 +17,8 @@ uint32_t Kereso::gyoker_slotok(const Maszk h[3]) {
 bool Kereso::eloszlas(const Maszk h[3], uint32_t aktiv, uint32_t& jo, uint32_t* jelolt) {
     gyoker(h);
     jo = 0;
-    int32_t lista[10], w = 0;
+    // Zeroed only for GCC's sake: at -O3 it takes the list for maybe unset past n.
+    int32_t lista[10] = {}, w = 0;
     const int32_t n = jeloltek(A.T, A.K, A.owner, lista, w);
     Kulcs kulcsok[10];
     const Kulcs* kk = kovetkezo_kulcsok(A.T, A.K, A.owner, lista, n, w, kulcsok);
@@ -104,7 +105,7 @@ int32_t Kereso::megold(int32_t t, int32_t k, const Kulcs* kk) {
     // card (only in an inconsistent layout) loses the line.
     const int32_t s = (vezeto[t] + k) % 3;
     const int32_t akar = s == A.D ? 1 : -1;
-    int32_t lista[10], w = 0;
+    int32_t lista[10] = {}, w = 0;  // zeroed for GCC's sake, as in `eloszlas`
     const int32_t n = jeloltek(t, k, s, lista, w);
     const bool rendezett = k == 0 && s == A.D && n > 1;
     if (rendezett) rendezes.rendez(t, s, lista, n);
