@@ -143,16 +143,18 @@ struct Kulso {
 };
 
 // The order of one pass over the distributions, in pieces a thread takes one at a
-// time: every rank in the order of `blokkok`, or the ranks of `lista` 256 at a time.
+// time: every rank in the order of `blokkok`, or the ranks of `lista` `darab_meret`
+// at a time.
 struct Sorrend {
     const Blokkok* blokkok = nullptr;
     const std::vector<uint32_t>* lista = nullptr;
-    uint64_t darabok() const { return blokkok ? blokkok->db : (lista->size() + 255) / 256; }
+    uint64_t darab_meret = 256;
+    uint64_t darabok() const { return blokkok ? blokkok->db : (lista->size() + darab_meret - 1) / darab_meret; }
     // The items [eleje, vege) of the j-th piece; item i is the rank `rang(i)`.
     void darab(uint64_t j, uint64_t& eleje, uint64_t& vege) const {
         if (blokkok) return blokkok->tartomany(j, eleje, vege);
-        eleje = j * 256;
-        vege = std::min<uint64_t>(lista->size(), eleje + 256);
+        eleje = j * darab_meret;
+        vege = std::min<uint64_t>(lista->size(), eleje + darab_meret);
     }
     uint64_t rang(uint64_t i) const { return lista ? (*lista)[i] : i; }
 };
@@ -197,6 +199,7 @@ public:
     // each on its own. The counts are the same.
     int32_t koteg = 256;
     uint64_t csomopontok() const;
+    int32_t szalak_szama() const { return szalak; }  // worker threads; 0: the caller's own
 
 private:
     Asztal& a;

@@ -113,7 +113,7 @@ Osszeg verseny(Futas& f, const int32_t* elsobbseg) {
     for (int32_t c = 0; c < 10; ++c)
         if (!((lehet >> c) & 1)) all.buk[c] = static_cast<int64_t>(bent_db);
 
-    auto menet = [&](const std::vector<uint32_t>& lista, uint32_t aktiv, uint32_t figyelt) {
+    auto menet = [&](const std::vector<uint32_t>& lista, uint32_t aktiv, uint32_t figyelt, uint64_t darab = 256) {
         const Fogado fogado = [&](const Resz& r) {
             all.feljegyez(r, aktiv);
             // Enough once the choice is known, or the slot looked at is out of the race
@@ -123,6 +123,7 @@ Osszeg verseny(Futas& f, const int32_t* elsobbseg) {
         };
         Sorrend s;
         s.lista = &lista;
+        s.darab_meret = darab;
         f.menet(s, aktiv, &fogado, true);
     };
 
@@ -139,7 +140,9 @@ Osszeg verseny(Futas& f, const int32_t* elsobbseg) {
                 const uint64_t r = i * osszes / futamok + j;
                 if (r < osszes && (lista.empty() || r > lista.back())) lista.push_back(static_cast<uint32_t>(r));
             }
-        menet(lista, lehet, 0);
+        // As many pieces as threads: the whole sample waits for its slowest piece.
+        const uint64_t n = static_cast<uint64_t>(std::max(1, f.szalak_szama()));
+        menet(lista, lehet, 0, n > 1 ? (lista.size() + n - 1) / n : 256);
     }
     // Then, while the choice is not known, the slot in the race with the highest count
     // so far (of equal counts, the one that wins the tie) to the end (or out of the
