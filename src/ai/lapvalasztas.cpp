@@ -1,5 +1,8 @@
 #include "ai/lapvalasztas.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "ai/ertekeles.h"
 #include "analysis/gyors_kereses.h"
 #include "analysis/kereses.h"
