@@ -146,8 +146,8 @@ Osszeg verseny(Futas& f, const int32_t* elsobbseg) {
     }
     // Then, while the choice is not known, the slot in the race with the highest count
     // so far (of equal counts, the one that wins the tie) to the end (or out of the
-    // race): over the distributions where the leading
-    // card counted to the end fails first.
+    // race): over the distributions where the leading card counted to the end fails
+    // first.
     while (!f.lejart && !all.eldontott()) {
         const uint32_t v = all.versenyben();
         int32_t b = -1;
